@@ -1,0 +1,12 @@
+#include "ui/FrmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    fixturo::ModVars vars;
+    fixturo::FrmMain window(vars, fixturo::ResultsFilePath());
+    window.show();
+    return app.exec();
+}
