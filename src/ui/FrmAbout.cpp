@@ -1,0 +1,7 @@
+#include "ui/FrmAbout.h"
+
+namespace fixturo {
+
+FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent) {}
+
+} // namespace fixturo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace fixturo::test {
+
+// Drives the next modal window that opens. Arm it before the call that blocks
+// in exec(): it polls for QApplication::activeModalWidget() other than
+// `ignore`, hands it to `drive`, and records a failure (closing whatever modal
+// is open) when none comes within the timeout, so a test never hangs.
+class ModalDriver : public QObject {
+public:
+    using Drive = std::function<void(QWidget *)>;
+
+    explicit ModalDriver(Drive drive, QWidget *ignore = nullptr, int timeoutMs = 5000)
+        : m_drive(std::move(drive)), m_ignore(ignore), m_timeoutMs(timeoutMs)
+    {
+        m_clock.start();
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start();
+    }
+
+    bool Fired() const { return m_fired; }
+
+private:
+    void Poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal != m_ignore) {
+            m_timer.stop();
+            m_fired = true;
+            m_drive(modal);
+            return;
+        }
+        if (m_clock.elapsed() > m_timeoutMs) {
+            m_timer.stop();
+            ADD_FAILURE() << "no modal window appeared";
+            if (modal)
+                modal->close();
+        }
+    }
+
+    Drive m_drive;
+    QWidget *m_ignore;
+    int m_timeoutMs;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    bool m_fired = false;
+};
+
+// The text of a message box, then closes it with its OK button.
+inline QString AcceptMessageBox(QWidget *modal)
+{
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    if (!box) {
+        ADD_FAILURE() << "expected a message box, got " << modal->metaObject()->className();
+        modal->close();
+        return {};
+    }
+    const QString text = box->text();
+    box->accept();
+    return text;
+}
+
+} // namespace fixturo::test
