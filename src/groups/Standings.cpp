@@ -1,20 +1,32 @@
 #include "groups/Standings.h"
 
+#include <algorithm>
+#include <array>
+
 namespace fixturo {
 
 namespace {
 
+// The group of a label "Group A".."Group D" (exact comparison), or -1. Reads
+// the label in place: the refresh cycle asks this three times per match.
 int GroupIndexOf(const QString &label)
 {
-    for (int g = 0; g < kGroupCount; ++g)
-        if (label == GroupLabel(g))
-            return g;
-    return -1;
+    constexpr qsizetype kPrefixLength = 6; // "Group "
+    if (label.size() != kPrefixLength + 1 || !label.startsWith(QLatin1String("Group ")))
+        return -1;
+    const int g = label[kPrefixLength].unicode() - u'A';
+    return g >= 0 && g < kGroupCount ? g : -1;
 }
 
-void Add(QString &cell, std::int64_t amount)
+// One statistic while the matches are counted. Each addition reads the sum so
+// far as the text cell would be read back (ValueOf clamps it to
+// +-kNumberLimit), so the tallies end as the cells would, added one by one.
+using Tally = std::int64_t;
+using GroupTallies = std::array<std::array<Tally, Col::ColumnCount>, kTeamsPerGroup>;
+
+void Add(Tally &tally, std::int64_t amount)
 {
-    cell = QString::number(ValueOf(cell) + amount);
+    tally = std::clamp(tally, -kNumberLimit, kNumberLimit) + amount;
 }
 
 } // namespace
@@ -39,19 +51,16 @@ std::optional<int> GetIndexGroup(const ModVars &vars, const QString &strgroup, c
 
 void SetStatisticVars(ModVars &vars)
 {
-    for (GroupTable &table : vars.GroupTeams)
-        for (auto &row : table)
-            for (int c = Col::Pts; c < Col::ColumnCount; ++c)
-                row[c] = QStringLiteral("0");
+    std::array<GroupTallies, kGroupCount> tallies{};
 
     for (int i = 0; i < kGroupMatchCount; ++i) {
         const MatchRow &m = vars.MatchTable[i];
         const QString &g = m[Match::group];
-        GroupTable *table = GroupTableOf(vars, g);
-        if (!table)
+        const int group = GroupIndexOf(g);
+        if (group < 0)
             continue;
-        auto &a = (*table)[GetIndexGroup(vars, g, m[Match::team1]).value_or(0)];
-        auto &b = (*table)[GetIndexGroup(vars, g, m[Match::team2]).value_or(0)];
+        auto &a = tallies[group][GetIndexGroup(vars, g, m[Match::team1]).value_or(0)];
+        auto &b = tallies[group][GetIndexGroup(vars, g, m[Match::team2]).value_or(0)];
         if (m[Match::goals1].isEmpty())
             continue; // not played: nothing counts, goals neither
         const std::int64_t x = ValueOf(m[Match::goals1]);
@@ -75,6 +84,14 @@ void SetStatisticVars(ModVars &vars)
         Add(b[Col::GF], y);
         Add(b[Col::GA], x);
     }
+
+    // Written once per cell: the texts are what the tables show and store.
+    for (int group = 0; group < kGroupCount; ++group)
+        for (int row = 0; row < kTeamsPerGroup; ++row)
+            for (int c = Col::Pts; c < Col::ColumnCount; ++c) {
+                const Tally t = tallies[group][row][c];
+                vars.GroupTeams[group][row][c] = t == 0 ? QStringLiteral("0") : QString::number(t);
+            }
 }
 
 } // namespace fixturo

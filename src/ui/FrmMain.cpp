@@ -1,12 +1,513 @@
 #include "ui/FrmMain.h"
 
+#include "groups/GroupLines.h"
+#include "groups/Ranking.h"
+#include "storage/ResultsFile.h"
+#include "ui/Frm2Round.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmMatch.h"
+#include "ui/FrmSelectMan.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+
+#include <algorithm>
+
 namespace fixturo {
+
+namespace {
+
+constexpr const char *kEncyclopediaHost = "https://en.wikipedia.org";
+
+const QColor kWindowGrey(192, 192, 192);
+const QColor kCaptionBlue(0, 0, 255);
+const QColor kPanelColour(0, 64, 64);
+const QColor kHeadingColour(0, 128, 128);
+
+// Layout of the main window, in twips.
+struct Box {
+    int left, top, width, height;
+};
+constexpr int kClientWidth = 12540;
+constexpr int kClientHeight = 7260;
+constexpr std::array<Box, kGroupCount> kGroupBoxes{{
+    {360, 480, 3195, 1395},
+    {3780, 480, 3375, 1395},
+    {360, 2880, 3195, 1335},
+    {3840, 2880, 3315, 1335},
+}};
+// Inside a group box: row i at top 300 + 240 i, 195 high.
+constexpr int kRowTop = 300;
+constexpr int kRowStep = 240;
+constexpr int kRowHeight = 195;
+constexpr int kTeamLeft = 60;
+constexpr std::array<std::array<int, kTeamsPerGroup>, kGroupCount> kTeamWidths{{
+    {1200, 1200, 1200, 1200},
+    {1515, 1515, 1515, 1515},
+    {1095, 1155, 1155, 1095},
+    {1200, 1200, 1200, 1200},
+}};
+constexpr std::array<int, kGroupCount> kFlagLefts{1200, 1260, 1200, 1200};
+constexpr int kFlagWidth = 375;
+constexpr std::array<int, kGroupCount> kTableLefts{1620, 1680, 1620, 1620};
+constexpr int kTableWidth = 1575;
+// Where the group box caption starts, from the box's left edge, in pixels.
+constexpr int kCaptionIndent = 7;
+
+constexpr Box kPanel{7500, 360, 5055, 6375};
+constexpr Box kDailyHeading{8160, 480, 3315, 315};
+constexpr int kSchedLeft = 7560;
+constexpr int kSchedTop = 840;
+constexpr int kSchedStep = 240;
+constexpr int kSchedWidth = 4170;
+constexpr int kSchedHeight = 195;
+constexpr std::array<int, 2> kSchedFlagLefts{11760, 12120};
+constexpr int kSchedFlagWidth = 375;
+constexpr int kSchedFlagHeight = 255;
+
+constexpr Box kCmdSecond{2640, 4620, 1575, 735};
+constexpr Box kCommand1{5640, 4920, 1215, 255};
+
+const char *const kGroupFlagNames[kGroupCount] = {"ImgFlag", "ImgFlagB", "ImgFlagC", "ImgFlagD"};
+
+QRect Rect(const Box &b)
+{
+    return TwipsRect(b.left, b.top, b.width, b.height);
+}
+
+QFont Font(const char *family, qreal points, bool bold = false)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetColours(QWidget *widget, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// Shows a picture in a control; a missing picture leaves the control as it was.
+void SetPicture(QLabel *label, const QPixmap &picture)
+{
+    if (!picture.isNull())
+        label->setPixmap(picture);
+}
+
+// A frame in the classic etched look whose caption interrupts the top line,
+// drawn in the box's own font and caption colour.
+class GroupFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const int lineY = metrics.height() / 2;
+        const QRect frame = rect().adjusted(0, lineY, -2, -2);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(frame);
+        painter.setPen(Qt::white);
+        painter.drawRect(frame.translated(1, 1));
+        if (title().isEmpty())
+            return;
+        const QRect text(kCaptionIndent, 0, metrics.horizontalAdvance(title()), metrics.height());
+        painter.fillRect(text.adjusted(-2, 0, 2, 0), palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+    }
+};
+
+} // namespace
 
 FrmMain::FrmMain(ModVars &vars, QString resultsPath, QWidget *parent)
     : QMainWindow(parent), m_vars(vars), m_resultsPath(std::move(resultsPath))
 {
     setWindowTitle(QStringLiteral("Fixturo"));
-    StartupSequence(m_vars, m_resultsPath, {});
+    setWindowIcon(ProgramIcon());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("FrmMainClient"));
+    client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kWindowGrey);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    BuildGroupBoxes(client);
+    BuildSchedulePanel(client);
+
+    auto *cmdSecond = new QPushButton(QStringLiteral("Second Round"), client);
+    cmdSecond->setObjectName(QStringLiteral("CmdSecond"));
+    cmdSecond->setGeometry(Rect(kCmdSecond));
+    cmdSecond->setCursor(MatchCursor());
+    connect(cmdSecond, &QPushButton::clicked, this, &FrmMain::CmdSecond_Click);
+
+    auto *command1 = new QPushButton(QStringLiteral("Command1"), client);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(Rect(kCommand1));
+    command1->setVisible(false);
+    connect(command1, &QPushButton::clicked, this, &FrmMain::Command1_Click);
+
+    BuildMenus();
+    // The client area keeps its size; the window follows it and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    StartupSequence(m_vars, m_resultsPath, Steps());
+}
+
+FrmMain::~FrmMain()
+{
+    // A window that ends without having been closed still leaves its results.
+    if (!m_endSaved)
+        SaveToFile(m_vars, m_resultsPath);
+}
+
+void FrmMain::setUpdateSettings(const UpdateSettings &settings)
+{
+    m_update = settings;
+}
+
+void FrmMain::BuildGroupBoxes(QWidget *client)
+{
+    for (int g = 0; g < kGroupCount; ++g) {
+        auto *frame = new GroupFrame(GroupHeading(g), client);
+        frame->setObjectName(QStringLiteral("frGroup_%1").arg(g));
+        frame->setGeometry(Rect(kGroupBoxes[g]));
+        frame->setFont(Font("Courier New", 9));
+        SetColours(frame, kCaptionBlue);
+        m_frGroup[g] = frame;
+
+        for (int i = 0; i < kTeamsPerGroup; ++i) {
+            const int index = kTeamsPerGroup * g + i;
+            const int top = kRowTop + kRowStep * i;
+
+            QLabel *team = MakeLabel(frame, QStringLiteral("lblTeam_%1").arg(index),
+                                     TwipsRect(kTeamLeft, top, kTeamWidths[g][i], kRowHeight));
+            team->setFont(Font("Arial", 8.25));
+            SetColours(team, Qt::black);
+            team->setCursor(Qt::CrossCursor);
+            team->installEventFilter(this);
+            m_lblTeam[index] = team;
+
+            QLabel *flag =
+                MakeLabel(frame, QStringLiteral("%1_%2").arg(QLatin1String(kGroupFlagNames[g])).arg(i),
+                          TwipsRect(kFlagLefts[g], top, kFlagWidth, kRowHeight));
+            flag->setScaledContents(true);
+            m_groupFlags[g][i] = flag;
+
+            QLabel *table = MakeLabel(frame, QStringLiteral("lblTable_%1").arg(index),
+                                      TwipsRect(kTableLefts[g], top, kTableWidth, kRowHeight));
+            table->setFont(Font("Courier New", 9));
+            SetColours(table, Qt::black);
+            m_lblTable[index] = table;
+        }
+    }
+}
+
+void FrmMain::BuildSchedulePanel(QWidget *client)
+{
+    // The panel lies beneath the heading, lines and flags: it is made first.
+    m_v = MakeLabel(client, QStringLiteral("v"), Rect(kPanel));
+    QPalette panel = m_v->palette();
+    panel.setColor(QPalette::Window, kPanelColour);
+    m_v->setPalette(panel);
+    m_v->setAutoFillBackground(true);
+    m_v->setMouseTracking(true);
+    m_v->installEventFilter(this);
+
+    QLabel *heading = MakeLabel(client, QStringLiteral("lblDaily"), Rect(kDailyHeading));
+    heading->setText(QStringLiteral("1st ROUND - DAILY MATCH SCHEDULE"));
+    heading->setFont(Font("Arial", 9, true));
+    SetColours(heading, kHeadingColour);
+    // Font metrics differ a little between platforms: the fixed heading grows
+    // to its text rather than losing its last letters.
+    heading->resize(std::max(heading->width(), heading->sizeHint().width()), heading->height());
+
+    for (int i = 0; i < kGroupMatchCount; ++i) {
+        const int top = kSchedTop + kSchedStep * i;
+        QLabel *line = MakeLabel(client, QStringLiteral("lblDailySched_%1").arg(i),
+                                 TwipsRect(kSchedLeft, top, kSchedWidth, kSchedHeight));
+        line->setFont(Font("Arial", 6.75));
+        line->setMouseTracking(true);
+        line->installEventFilter(this);
+        m_lblDailySched[i] = line;
+        SetNormalLook(i);
+
+        for (int side = 0; side < 2; ++side) {
+            const int index = 2 * i + side;
+            QLabel *flag =
+                MakeLabel(client, QStringLiteral("ImgFlagRound_%1").arg(index),
+                          TwipsRect(kSchedFlagLefts[side], top, kSchedFlagWidth, kSchedFlagHeight));
+            flag->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            m_imgFlagRound[index] = flag;
+        }
+    }
+}
+
+void FrmMain::BuildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("MnuFile"));
+    QAction *manual = file->addAction(QStringLiteral("Manual Order"));
+    manual->setObjectName(QStringLiteral("mnumanual"));
+    connect(manual, &QAction::triggered, this, &FrmMain::mnumanual_Click);
+    QAction *update = file->addAction(QStringLiteral("Update Online"));
+    update->setObjectName(QStringLiteral("MnuUpdate"));
+    connect(update, &QAction::triggered, this, &FrmMain::MnuUpdate_Click);
+    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("MnuExit"));
+    connect(exit, &QAction::triggered, this, &FrmMain::close);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("MnuHelp"));
+    QAction *about = help->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("MnuAbout"));
+    connect(about, &QAction::triggered, this, &FrmMain::MnuAbout_Click);
+    QAction *helpMe = help->addAction(QStringLiteral("Help"));
+    helpMe->setObjectName(QStringLiteral("MnuHelpMe"));
+    connect(helpMe, &QAction::triggered, this, &FrmMain::MnuHelpMe_Click);
+}
+
+WindowSteps FrmMain::Steps()
+{
+    return {
+        [this] { LoadScheduleFlags(); },
+        [this] { UpdateAllLabels(); },
+        [this] { DrawGroupTables(); },
+        [this] { ShowGroupFlags(); },
+    };
+}
+
+void FrmMain::LoadScheduleFlags()
+{
+    for (int i = 0; i < kGroupMatchCount; ++i) {
+        SetPicture(m_imgFlagRound[2 * i], FlagPicture(m_vars.MatchTable[i][Match::team1]));
+        SetPicture(m_imgFlagRound[2 * i + 1], FlagPicture(m_vars.MatchTable[i][Match::team2]));
+    }
+}
+
+void FrmMain::UpdateAllLabels()
+{
+    for (int i = 0; i < kGroupMatchCount; ++i)
+        m_lblDailySched[i]->setText(ScheduleLine(m_vars.MatchTable[i]));
+}
+
+void FrmMain::DrawGroupTables()
+{
+    for (int g = 0; g < kGroupCount; ++g)
+        for (int i = 0; i < kTeamsPerGroup; ++i) {
+            const auto &row = m_vars.GroupTeams[g][i];
+            m_lblTeam[kTeamsPerGroup * g + i]->setText(row[Col::Name]);
+            m_lblTable[kTeamsPerGroup * g + i]->setText(StatisticsLine(row));
+        }
+}
+
+void FrmMain::ShowGroupFlags()
+{
+    for (int i = 0; i < kTeamsPerGroup; ++i)
+        for (int g = 0; g < kGroupCount; ++g)
+            SetPicture(m_groupFlags[g][i], FlagPicture(m_vars.GroupTeams[g][i][Col::Name]));
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    const bool move = type == QEvent::MouseMove || type == QEvent::Enter;
+
+    if (watched == m_v) {
+        if (move)
+            v_MouseMove();
+        return false;
+    }
+
+    const auto line = std::find(m_lblDailySched.begin(), m_lblDailySched.end(), watched);
+    const auto team = std::find(m_lblTeam.begin(), m_lblTeam.end(), watched);
+    const bool isLine = line != m_lblDailySched.end();
+    const bool isTeam = team != m_lblTeam.end();
+    if (!isLine && !isTeam)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (isLine && move) {
+        lblDailySched_MouseMove(static_cast<int>(line - m_lblDailySched.begin()));
+        return false;
+    }
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        return static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (type == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *label = static_cast<QWidget *>(watched);
+        if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
+            return false;
+        if (isLine)
+            lblDailySched_Click(static_cast<int>(line - m_lblDailySched.begin()));
+        else
+            lblTeam_Click(static_cast<int>(team - m_lblTeam.begin()));
+        return true;
+    }
+    return false;
+}
+
+void FrmMain::SetNormalLook(int line)
+{
+    if (line < 0 || line >= kGroupMatchCount)
+        return;
+    QLabel *label = m_lblDailySched[line];
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setAutoFillBackground(false);
+}
+
+void FrmMain::SetHighlightLook(int line)
+{
+    if (line < 0 || line >= kGroupMatchCount)
+        return;
+    QLabel *label = m_lblDailySched[line];
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    // The platform's control face, so the highlight follows the colour scheme.
+    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+void FrmMain::lblDailySched_MouseMove(int index)
+{
+    SetNormalLook(m_vars.SelectedMatch);
+    SetHighlightLook(index);
+    m_vars.SelectedMatch = static_cast<std::int16_t>(index);
+}
+
+void FrmMain::v_MouseMove()
+{
+    SetNormalLook(m_vars.SelectedMatch);
+}
+
+void FrmMain::lblDailySched_Click(int index)
+{
+    // The line clicked is the match edited, even when no move came first.
+    lblDailySched_MouseMove(index);
+    {
+        FrmMatch dlg(m_vars, this);
+        dlg.exec();
+    }
+    DialogRefreshSequence(m_vars, Steps());
+    SaveResults();
+}
+
+void FrmMain::lblTeam_Click(int index)
+{
+    const QString path = TeamArticlePath(m_lblTeam[index]->text());
+    if (!path.isEmpty())
+        QDesktopServices::openUrl(QUrl(QLatin1String(kEncyclopediaHost) + path));
+}
+
+void FrmMain::CmdSecond_Click()
+{
+    Frm2Round dlg(m_vars, this);
+    dlg.exec();
+}
+
+void FrmMain::Command1_Click()
+{
+    BubbleSort(m_vars, m_vars.GroupTeams[0]);
+    DrawGroupTables();
+}
+
+void FrmMain::mnumanual_Click()
+{
+    {
+        FrmSelectMan dlg(m_vars, this);
+        dlg.exec();
+    }
+    DialogRefreshSequence(m_vars, Steps());
+    SaveResults();
+}
+
+void FrmMain::MnuUpdate_Click()
+{
+    if (DownloadFile(this, m_update, m_resultsPath)) {
+        UpdateRefreshSequence(m_vars, m_resultsPath, Steps());
+        SaveResults();
+        ShowMessage(QMessageBox::Warning, QStringLiteral(" Download Successful"),
+                    QStringLiteral("Update was made successfully!"));
+    } else {
+        ShowMessage(
+            QMessageBox::Critical, QStringLiteral(" Error"),
+            QStringLiteral("There was a error making the Update. Make sure that you are online and try "
+                           "again!"));
+    }
+}
+
+void FrmMain::MnuAbout_Click()
+{
+    FrmAbout dlg(this);
+    dlg.exec();
+}
+
+void FrmMain::MnuHelpMe_Click()
+{
+    ShowMessage(
+        QMessageBox::NoIcon, QStringLiteral("Fixturo"),
+        QStringLiteral("Insert the result or update online, if all teams are pair you can choose 'Manual "
+                       "Order' from Menu File."));
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    m_endSaved = true;
+    SaveResults();
+}
+
+void FrmMain::SaveResults()
+{
+    if (SaveToFile(m_vars, m_resultsPath)) {
+        m_saveFailureShown = false;
+        return;
+    }
+    if (m_saveFailureShown)
+        return;
+    m_saveFailureShown = true;
+    ShowMessage(
+        QMessageBox::Critical, QStringLiteral("Fixturo"),
+        QStringLiteral("The results could not be saved to %1.").arg(QDir::toNativeSeparators(m_resultsPath)));
+}
+
+void FrmMain::ShowMessage(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 } // namespace fixturo

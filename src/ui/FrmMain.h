@@ -1,19 +1,81 @@
 #pragma once
 
 #include "app/Sequences.h"
+#include "ui/UpdateOnline.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
+
+#include <array>
+
+class QLabel;
+class QGroupBox;
+class QPushButton;
 
 namespace fixturo {
 
+// The main window: the four group tables, the daily schedule of the group
+// matches and the menus. It runs the start-up sequence when it is built and
+// writes the results file after every refresh and when it closes.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     FrmMain(ModVars &vars, QString resultsPath, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    // Where "Update Online" fetches the results file from.
+    void setUpdateSettings(const UpdateSettings &settings);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void BuildGroupBoxes(QWidget *client);
+    void BuildSchedulePanel(QWidget *client);
+    void BuildMenus();
+    WindowSteps Steps();
+
+    // Window steps of the sequences.
+    void LoadScheduleFlags();
+    void UpdateAllLabels();
+    void DrawGroupTables();
+    void ShowGroupFlags();
+
+    // Handlers.
+    void lblDailySched_MouseMove(int index);
+    void v_MouseMove();
+    void lblDailySched_Click(int index);
+    void lblTeam_Click(int index);
+    void CmdSecond_Click();
+    void Command1_Click();
+    void mnumanual_Click();
+    void MnuUpdate_Click();
+    void MnuAbout_Click();
+    void MnuHelpMe_Click();
+
+    // The two looks of a schedule line; an index outside 0..23 is no line.
+    void SetNormalLook(int line);
+    void SetHighlightLook(int line);
+
+    // Writes the results file; the first failure after a success is reported.
+    void SaveResults();
+    // Every message box of the window goes through here.
+    void ShowMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
+
     ModVars &m_vars;
     QString m_resultsPath;
+    UpdateSettings m_update = DefaultUpdateSettings();
+    bool m_saveFailureShown = false;
+    bool m_endSaved = false;
+
+    QLabel *m_v = nullptr;
+    std::array<QGroupBox *, kGroupCount> m_frGroup{};
+    std::array<QLabel *, kGroupCount * kTeamsPerGroup> m_lblTeam{};
+    std::array<QLabel *, kGroupCount * kTeamsPerGroup> m_lblTable{};
+    std::array<std::array<QLabel *, kTeamsPerGroup>, kGroupCount> m_groupFlags{};
+    std::array<QLabel *, kGroupMatchCount> m_lblDailySched{};
+    std::array<QLabel *, 2 * kGroupMatchCount> m_imgFlagRound{};
 };
 
 } // namespace fixturo

@@ -1,40 +1,140 @@
 #include "ui/Pictures.h"
 
-namespace fixturo {
+#include "state/ModVars.h"
 
-QPixmap FlagPicture(const QString &)
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+// The pictures are compiled into this static library; registering them by hand
+// keeps the linker from dropping them. Registering twice is harmless.
+static void InitPictureResources()
 {
-    return {};
+    Q_INIT_RESOURCE(fixturo);
 }
 
-QPixmap StadiumPicture(Stadium)
+namespace fixturo {
+
+namespace {
+
+// Device pixels per device-independent pixel, rounded up to a whole number so
+// that a picture keeps its exact size in device-independent pixels.
+int PixelRatio()
 {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return std::max(1, static_cast<int>(std::ceil(ratio - 0.01)));
+}
+
+// Draws an SVG resource into a picture of `size` device-independent pixels:
+// on white when `opaque`, else on a transparent ground. Null when the file is
+// missing or unreadable.
+QImage Render(const QString &path, QSize size, int ratio, bool opaque)
+{
+    InitPictureResources();
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return {};
+    QImage image(size * ratio, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(opaque ? Qt::white : Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
+    painter.end();
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+// The same as Render, kept in the pixmap cache: the group tables reload all
+// their flags on every refresh.
+QPixmap Picture(const QString &path, QSize size, bool opaque)
+{
+    const int ratio = PixelRatio();
+    const QString key =
+        QStringLiteral("fixturo:%1:%2x%3@%4").arg(path).arg(size.width()).arg(size.height()).arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap::fromImage(Render(path, size, ratio, opaque));
+    if (!pixmap.isNull())
+        QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QSize FlagSize(const QString &key)
+{
+    if (key == QLatin1String("CROATIA"))
+        return {20, 10};
+    if (key == QLatin1String("GERMANY"))
+        return {20, 12};
+    return {20, 13};
+}
+
+// Pointers are drawn at their own size: not every platform scales a pointer
+// picture by its pixel ratio.
+QCursor Pointer(const QString &path, QSize size, QPoint hotSpot, Qt::CursorShape fallback)
+{
+    const QImage image = Render(path, size, 1, false);
+    if (image.isNull())
+        return QCursor(fallback);
+    return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
+}
+
+} // namespace
+
+QPixmap FlagPicture(const QString &name)
+{
+    if (!HasFlag(name))
+        return {};
+    const QString key = FlagKey(name);
+    return Picture(QStringLiteral(":/flags/%1.svg").arg(key), FlagSize(key), true);
+}
+
+QPixmap StadiumPicture(Stadium stadium)
+{
+    switch (stadium) {
+    case Stadium::JakobPark:
+        return Picture(QStringLiteral(":/jakobpark.svg"), {564, 372}, true);
+    case Stadium::ErnstHappel:
+        return Picture(QStringLiteral(":/ernsthappel.svg"), {200, 73}, true);
+    }
     return {};
 }
 
 QPixmap AboutPicture()
 {
-    return {};
+    return Picture(QStringLiteral(":/about.svg"), {640, 480}, true);
 }
 
 QIcon ProgramIcon()
 {
-    return {};
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage image = Render(QStringLiteral(":/icon.svg"), {side, side}, 1, false);
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 QCursor MatchCursor()
 {
-    return QCursor(Qt::PointingHandCursor);
+    return Pointer(QStringLiteral(":/pointers/match.svg"), {16, 16}, {8, 8}, Qt::PointingHandCursor);
 }
 
 QCursor CrossCursor()
 {
-    return QCursor(Qt::CrossCursor);
+    return Pointer(QStringLiteral(":/pointers/cross.svg"), {32, 32}, {16, 16}, Qt::CrossCursor);
 }
 
 QCursor LinkCursor()
 {
-    return QCursor(Qt::PointingHandCursor);
+    return Pointer(QStringLiteral(":/pointers/link.svg"), {32, 32}, {11, 1}, Qt::PointingHandCursor);
 }
 
 } // namespace fixturo

@@ -1,17 +1,63 @@
 #include "ui/UpdateOnline.h"
 
+#include "storage/Download.h"
+
+#include <QEventLoop>
+#include <QProgressDialog>
+
+#include <limits>
+
 namespace fixturo {
 
 UpdateSettings DefaultUpdateSettings()
 {
     UpdateSettings settings;
-    settings.source = QUrl(QStringLiteral(FIXTURO_UPDATE_URL "/files/results.txt"));
+    settings.source = ResultsFileUrl(QStringLiteral(FIXTURO_UPDATE_URL));
     return settings;
 }
 
-bool DownloadFile(QWidget *, const UpdateSettings &, const QString &)
+bool DownloadFile(QWidget *parent, const UpdateSettings &settings, const QString &target)
 {
-    return false; // the transfer comes with the online update
+    ResultsDownload download(settings.source, target);
+    download.setIdleTimeoutMs(settings.idleTimeoutMs);
+    download.setMaxBytes(settings.maxBytes);
+
+    // Application-modal: no other action of the program starts while the
+    // transfer runs in the local loop below.
+    QProgressDialog dialog(QStringLiteral("Downloading the results…"), QStringLiteral("Cancel"), 0, 0,
+                           parent);
+    dialog.setObjectName(QStringLiteral("UpdateProgress"));
+    dialog.setWindowTitle(QStringLiteral(" Update Online"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setMinimumDuration(0);
+
+    QEventLoop loop;
+    bool ok = false;
+    // Queued: a modal dialog's setValue() processes events, which must not
+    // happen inside the download's own handlers.
+    QObject::connect(
+        &download, &ResultsDownload::progress, &dialog,
+        [&dialog](qint64 received, qint64 total) {
+            if (total > 0 && total <= std::numeric_limits<int>::max()) {
+                dialog.setMaximum(static_cast<int>(total));
+                dialog.setValue(static_cast<int>(received));
+            }
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&download, &ResultsDownload::finished, &loop, [&ok, &loop](bool success) {
+        ok = success;
+        loop.quit();
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &download, &ResultsDownload::cancel);
+
+    download.start();
+    dialog.show();
+    if (download.isRunning())
+        loop.exec();
+    dialog.hide();
+    return ok;
 }
 
 } // namespace fixturo

@@ -1,0 +1,217 @@
+#include "storage/Download.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace fixturo {
+
+QUrl ResultsFileUrl(const QString &base)
+{
+    QString root = base.trimmed();
+    while (root.endsWith(u'/'))
+        root.chop(1);
+    return QUrl(root + QStringLiteral("/files/results.txt"));
+}
+
+bool AcceptableStatus(int status)
+{
+    return status >= 200 && status <= 299;
+}
+
+bool WithinLimit(qint64 announced, qint64 received, qint64 max)
+{
+    return announced <= max && received <= max;
+}
+
+bool CompleteBody(qint64 announced, qint64 received)
+{
+    return announced < 0 || announced == received;
+}
+
+ResultsDownload::ResultsDownload(QUrl source, QString target, QObject *parent)
+    : QObject(parent), m_source(std::move(source)), m_target(std::move(target)),
+      m_manager(new QNetworkAccessManager(this))
+{
+    m_idle.setSingleShot(true);
+    connect(&m_idle, &QTimer::timeout, this,
+            [this] { Fail(QStringLiteral("No data for %1 ms").arg(m_idleTimeoutMs)); });
+}
+
+ResultsDownload::~ResultsDownload()
+{
+    if (m_reply) {
+        disconnect(m_reply, nullptr, this, nullptr);
+        m_reply->abort();
+    }
+    // m_file, still uncommitted, removes its temporary file.
+}
+
+void ResultsDownload::start()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    ++m_run;
+    m_error.clear();
+    m_received = 0;
+    m_announced = -1;
+
+    QString refusal;
+    const QString scheme = m_source.scheme().toLower();
+    if (!m_source.isValid() || m_source.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        refusal = QStringLiteral("Not an http address: %1").arg(m_source.toString());
+    } else {
+        m_file.setFileName(m_target);
+        if (!m_file.open(QIODevice::WriteOnly))
+            refusal = QStringLiteral("Cannot write beside %1: %2").arg(m_target, m_file.errorString());
+    }
+    if (!refusal.isEmpty()) {
+        // Reported from the event loop, so that a caller who waits for
+        // finished() after start() gets it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, refusal, run = m_run] {
+                if (run == m_run)
+                    Fail(refusal);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+
+    QNetworkRequest request(m_source);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setRawHeader("Cache-Control", "no-cache");
+    request.setRawHeader("Pragma", "no-cache");
+    // Unencoded, so that Content-Length counts the bytes that arrive.
+    request.setRawHeader("Accept-Encoding", "identity");
+
+    m_reply = m_manager->get(request);
+    // Memory stays bounded however fast a server floods: the limit is passed
+    // within one buffer.
+    m_reply->setReadBufferSize(m_maxBytes + 1);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &ResultsDownload::OnMetaData);
+    connect(m_reply, &QNetworkReply::readyRead, this, &ResultsDownload::OnReadyRead);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this] { m_idle.start(); });
+    connect(m_reply, &QNetworkReply::finished, this, &ResultsDownload::OnReplyFinished);
+    m_idle.start(m_idleTimeoutMs);
+}
+
+void ResultsDownload::cancel()
+{
+    Fail(QStringLiteral("Canceled"));
+}
+
+void ResultsDownload::OnMetaData()
+{
+    m_idle.start();
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && status.toInt() >= 400) {
+        StatusRefused();
+        return;
+    }
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    m_announced = length.isValid() ? length.toLongLong() : -1;
+    if (!WithinLimit(m_announced, m_received, m_maxBytes))
+        Fail(QStringLiteral("The file is larger than %1 bytes").arg(m_maxBytes));
+}
+
+void ResultsDownload::OnReadyRead()
+{
+    if (!m_running)
+        return;
+    m_idle.start();
+    if (StatusRefused())
+        return;
+    const QByteArray chunk = m_reply->readAll();
+    if (chunk.isEmpty())
+        return;
+    m_received += chunk.size();
+    if (!WithinLimit(m_announced, m_received, m_maxBytes)) {
+        Fail(QStringLiteral("The file is larger than %1 bytes").arg(m_maxBytes));
+        return;
+    }
+    if (m_file.write(chunk) != chunk.size()) {
+        Fail(QStringLiteral("Cannot write beside %1: %2").arg(m_target, m_file.errorString()));
+        return;
+    }
+    emit progress(m_received, m_announced);
+}
+
+void ResultsDownload::OnReplyFinished()
+{
+    if (!m_running)
+        return;
+    if (m_reply->error() != QNetworkReply::NoError) {
+        Fail(m_reply->errorString());
+        return;
+    }
+    OnReadyRead(); // whatever is still buffered
+    if (!m_running)
+        return;
+    if (!m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+        Fail(QStringLiteral("No HTTP answer"));
+        return;
+    }
+    if (StatusRefused())
+        return;
+    if (!CompleteBody(m_announced, m_received)) {
+        Fail(QStringLiteral("Only %1 of %2 bytes arrived").arg(m_received).arg(m_announced));
+        return;
+    }
+    Succeed();
+}
+
+bool ResultsDownload::StatusRefused()
+{
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || AcceptableStatus(status.toInt()))
+        return false;
+    Fail(QStringLiteral("HTTP status %1").arg(status.toInt()), false);
+    return true;
+}
+
+void ResultsDownload::Fail(const QString &why, bool abortReply)
+{
+    if (!m_running)
+        return;
+    m_error = why;
+    End(false, abortReply);
+}
+
+void ResultsDownload::Succeed()
+{
+    if (!m_file.commit()) {
+        m_error = QStringLiteral("Cannot replace %1: %2").arg(m_target, m_file.errorString());
+        End(false);
+        return;
+    }
+    End(true);
+}
+
+void ResultsDownload::End(bool ok, bool abortReply)
+{
+    m_running = false;
+    m_idle.stop();
+    if (!ok && m_file.isOpen()) {
+        m_file.cancelWriting();
+        m_file.commit(); // discards the temporary file
+    }
+    if (m_reply) {
+        QNetworkReply *reply = m_reply;
+        m_reply = nullptr;
+        disconnect(reply, nullptr, this, nullptr);
+        // A reply with an error status has its own error report queued:
+        // abort() would report a second one. Its deletion stops it.
+        if (abortReply && reply->isRunning())
+            reply->abort();
+        reply->deleteLater();
+    }
+    emit finished(ok);
+}
+
+} // namespace fixturo
