@@ -118,8 +118,8 @@ void BM_LoadAndSave(benchmark::State &state)
     const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
     {
         QFile file(path);
-        Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(), state,
-                "cannot write the results file");
+        Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(),
+                state, "cannot write the results file");
     }
     ModVars vars;
     InitFixtureData(vars);

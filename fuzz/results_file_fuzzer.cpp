@@ -127,7 +127,8 @@ void CheckGroups(const ModVars &reference, const ModVars &vars)
         for (int k = 0; k < kTeamsPerGroup; ++k) {
             before << reference.GroupTeams[g][k][Col::Name];
             after << vars.GroupTeams[g][k][Col::Name];
-            Check(vars.GroupRanking[g][k] == vars.GroupTeams[g][k][Col::Name], "ranking is not the table order");
+            Check(vars.GroupRanking[g][k] == vars.GroupTeams[g][k][Col::Name],
+                  "ranking is not the table order");
         }
         before.sort();
         after.sort();
@@ -159,7 +160,8 @@ void CheckBracket(const ModVars &vars, const QString &champion)
     for (const Feed &f : kFeeds) {
         const QString &name = vars.MatchTable[f.row][f.side];
         const MatchRow &from = vars.MatchTable[f.from];
-        Check(name == QLatin1String(f.placeholder) || name == from[Match::team1] || name == from[Match::team2],
+        Check(name == QLatin1String(f.placeholder) || name == from[Match::team1] ||
+                  name == from[Match::team2],
               "a knockout slot holds a team that did not play the match feeding it");
     }
     const MatchRow &final = vars.MatchTable[30];

@@ -14,10 +14,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QUrl>
 
 #include <vector>
@@ -94,44 +93,6 @@ public:
     QList<QUrl> urls;
 public slots:
     void Open(const QUrl &url) { urls << url; }
-};
-
-// A one-page web server: every request gets the same status and body.
-class TinyServer : public QObject {
-public:
-    TinyServer(QByteArray status, QByteArray body) : m_status(std::move(status)), m_body(std::move(body))
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    m_request += socket->readAll();
-                    if (!m_request.contains("\r\n\r\n"))
-                        return;
-                    socket->write(
-                        "HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                        QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
-                    socket->disconnectFromHost();
-                });
-                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-
-    UpdateSettings Settings() const
-    {
-        UpdateSettings settings;
-        settings.source =
-            QUrl(QStringLiteral("http://127.0.0.1:%1/files/results.txt").arg(m_server.serverPort()));
-        settings.idleTimeoutMs = 3000;
-        return settings;
-    }
-
-private:
-    QTcpServer m_server;
-    QByteArray m_status;
-    QByteArray m_body;
-    QByteArray m_request;
 };
 
 template <typename T = QLabel> T *Child(const QWidget &window, const QString &name)
@@ -392,9 +353,10 @@ TEST(MainWindowSchedule, ClickOpensTheResultDialogThenRefreshesAndSaves)
             return;
         selectedWhileOpen = vars.SelectedMatch;
         modalWhileOpen = modal->isModal() || modal->windowModality() != Qt::NonModal;
-        // What the dialog stores on OK: Netherlands 2, Italy 1.
-        vars.MatchTable[5][Match::goals1] = "2";
-        vars.MatchTable[5][Match::goals2] = "1";
+        // Netherlands 2, Italy 1, typed into the result dialog and confirmed.
+        QTest::keyClicks(modal->findChild<QLineEdit *>("txtScore_0"), "2");
+        QTest::keyClicks(modal->findChild<QLineEdit *>("txtScore_1"), "1");
+        QTest::mouseClick(modal->findChild<QPushButton *>("bOk"), Qt::LeftButton);
     });
 
     // No pointer move first: the click alone selects the line.
@@ -595,66 +557,6 @@ TEST(MainWindowLinks, ATeamNameOpensItsArticle)
     EXPECT_EQ(catcher.urls,
               QList<QUrl>({QUrl("https://en.wikipedia.org/wiki/Croatia_national_football_team"),
                            QUrl("https://en.wikipedia.org/wiki/Portugal_national_football_team")}));
-}
-
-TEST(MainWindowUpdate, ASuccessfulUpdateRedrawsSavesAndThenSaysSo)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("results.txt");
-    ModVars vars;
-    FrmMain window(vars, path);
-    ShowAndWait(window);
-    // A score typed here that the server's file gives as a lone ",".
-    vars.MatchTable[3][Match::goals1] = "5";
-    vars.MatchTable[3][Match::goals2] = "5";
-
-    TinyServer server("200 OK", LineWith(kGroupAPlayed));
-    window.setUpdateSettings(server.Settings());
-    QString lineWhenTold;
-    QStringList orderWhenTold;
-    ModalLog log([&](QWidget *modal) {
-        if (qobject_cast<QMessageBox *>(modal)) {
-            lineWhenTold = Text(window, "lblDailySched_1");
-            orderWhenTold = ShownOrder(window, 0);
-        }
-    });
-    Action(window, "MnuUpdate")->trigger();
-
-    ASSERT_EQ(log.Boxes().size(), 1u);
-    const ModalLog::Shown box = log.Boxes()[0];
-    EXPECT_EQ(box.title, " Download Successful");
-    EXPECT_EQ(box.text, "Update was made successfully!");
-    EXPECT_EQ(box.icon, QMessageBox::Warning);
-    EXPECT_EQ(box.buttons, QMessageBox::Ok);
-    EXPECT_EQ(lineWhenTold, "Saturday 7 June 2008   Portugal 2 - 0 Turkey");
-    EXPECT_EQ(orderWhenTold, QStringList({"Portugal", "Turkey", "Czech Republic", "Switzerland"}));
-    EXPECT_EQ(vars.MatchTable[24][Match::team1], "Portugal");
-    EXPECT_TRUE(vars.MatchTable[3][Match::goals1].isEmpty());
-    EXPECT_EQ(FileContent(path), ResultsLine(vars));
-}
-
-TEST(MainWindowUpdate, AFailedUpdateChangesNothing)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("results.txt");
-    const QByteArray before = LineWith({{0, {"1", "1"}}});
-    WriteFile(path, before);
-    ModVars vars;
-    FrmMain window(vars, path);
-    ShowAndWait(window);
-
-    TinyServer server("404 Not Found", "no such file");
-    window.setUpdateSettings(server.Settings());
-    ModalLog log;
-    Action(window, "MnuUpdate")->trigger();
-
-    ASSERT_EQ(log.Boxes().size(), 1u);
-    const ModalLog::Shown box = log.Boxes()[0];
-    EXPECT_EQ(box.title, " Error");
-    EXPECT_EQ(box.text, "There was a error making the Update. Make sure that you are online and try again!");
-    EXPECT_EQ(box.icon, QMessageBox::Critical);
-    EXPECT_EQ(Text(window, "lblDailySched_0"), "Saturday 7 June 2008   Switzerland 1 - 1 Czech Republic");
-    EXPECT_EQ(FileContent(path), before);
 }
 
 #include "main_window_test.moc"
