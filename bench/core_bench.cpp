@@ -132,6 +132,36 @@ void BM_LoadAndSave(benchmark::State &state)
 }
 BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMicrosecond);
 
+// The two halves on their own: the save's share is mostly the flush to disk.
+void BM_LoadFromFile(benchmark::State &state)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
+    {
+        QFile file(path);
+        Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(),
+                state, "cannot write the results file");
+    }
+    ModVars vars;
+    InitFixtureData(vars);
+    for (auto _ : state)
+        LoadFromFile(vars, path);
+    Require(ResultsLine(vars) == kFullTournament, state, "the file did not load");
+}
+BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveToFile(benchmark::State &state)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
+    const ModVars vars = FullTournament();
+    bool saved = true;
+    for (auto _ : state)
+        saved = SaveToFile(vars, path) && saved;
+    Require(saved, state, "a save failed");
+}
+BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMicrosecond);
+
 // The same without the file system: the line parsed and written in memory.
 void BM_ParseAndWriteLine(benchmark::State &state)
 {

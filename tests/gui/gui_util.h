@@ -26,14 +26,16 @@ namespace fixturo::test {
 
 // Drives the next modal window that opens. Arm it before the call that blocks
 // in exec(): it polls for QApplication::activeModalWidget() other than
-// `ignore`, hands it to `drive`, and records a failure (closing whatever modal
-// is open) when none comes within the timeout, so a test never hangs.
+// `ignore` (and, when given, one that `wanted` accepts), hands it to `drive`,
+// and records a failure when none comes within the timeout; from then on it
+// closes every modal window it sees, so a test never hangs.
 class ModalDriver : public QObject {
 public:
     using Drive = std::function<void(QWidget *)>;
+    using Filter = std::function<bool(QWidget *)>;
 
-    explicit ModalDriver(Drive drive, QWidget *ignore = nullptr, int timeoutMs = 5000)
-        : m_drive(std::move(drive)), m_ignore(ignore), m_timeoutMs(timeoutMs)
+    explicit ModalDriver(Drive drive, QWidget *ignore = nullptr, int timeoutMs = 5000, Filter wanted = {})
+        : m_drive(std::move(drive)), m_wanted(std::move(wanted)), m_ignore(ignore), m_timeoutMs(timeoutMs)
     {
         m_clock.start();
         m_timer.setInterval(10);
@@ -47,26 +49,31 @@ private:
     void Poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != m_ignore) {
+        if (m_gaveUp) {
+            if (modal && modal != m_ignore)
+                modal->close();
+            return;
+        }
+        if (modal && modal != m_ignore && modal->isVisible() && (!m_wanted || m_wanted(modal))) {
             m_timer.stop();
             m_fired = true;
             m_drive(modal);
             return;
         }
         if (m_clock.elapsed() > m_timeoutMs) {
-            m_timer.stop();
-            ADD_FAILURE() << "no modal window appeared";
-            if (modal)
-                modal->close();
+            ADD_FAILURE() << "the expected modal window did not appear";
+            m_gaveUp = true;
         }
     }
 
     Drive m_drive;
+    Filter m_wanted;
     QWidget *m_ignore;
     int m_timeoutMs;
     QTimer m_timer;
     QElapsedTimer m_clock;
     bool m_fired = false;
+    bool m_gaveUp = false;
 };
 
 // The text of a message box, then closes it with its OK button.

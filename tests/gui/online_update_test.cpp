@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 using namespace fixturo;
@@ -30,60 +31,16 @@ const QString kSuccessText = QStringLiteral("Update was made successfully!");
 const QString kErrorText =
     QStringLiteral("There was a error making the Update. Make sure that you are online and try again!");
 
-// Hands the next modal window of one kind (the transfer's progress dialog, or
-// anything else) to `drive`. When none comes in time it records a failure and
-// from then on closes every modal window it sees, so a test never hangs.
-class NextModal : public QObject {
-public:
-    enum Kind { ProgressDialog, OtherModal };
-    using Drive = std::function<void(QWidget *)>;
+// Drives the next modal window of one kind: the transfer's progress dialog,
+// or anything else (the message boxes).
+enum class Kind { ProgressDialog, OtherModal };
 
-    NextModal(Kind kind, Drive drive, int timeoutMs = 20000)
-        : m_kind(kind), m_drive(std::move(drive)), m_timeoutMs(timeoutMs)
-    {
-        m_clock.start();
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
-        m_timer.start();
-    }
-
-    bool Fired() const { return m_fired; }
-
-private:
-    void Poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (m_gaveUp) {
-            if (auto *progress = qobject_cast<QProgressDialog *>(modal))
-                progress->cancel();
-            else if (auto *box = qobject_cast<QMessageBox *>(modal))
-                box->accept();
-            else if (modal)
-                modal->close();
-            return;
-        }
-        const bool isProgress = modal && modal->objectName() == QLatin1String(kProgressName);
-        if (modal && modal->isVisible() && isProgress == (m_kind == ProgressDialog)) {
-            m_timer.stop();
-            m_fired = true;
-            m_drive(modal);
-            return;
-        }
-        if (m_clock.elapsed() > m_timeoutMs) {
-            ADD_FAILURE() << (m_kind == ProgressDialog ? "no progress dialog appeared"
-                                                       : "no message box appeared");
-            m_gaveUp = true;
-        }
-    }
-
-    Kind m_kind;
-    Drive m_drive;
-    int m_timeoutMs;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    bool m_fired = false;
-    bool m_gaveUp = false;
-};
+std::unique_ptr<ModalDriver> NextModal(Kind kind, ModalDriver::Drive drive)
+{
+    return std::make_unique<ModalDriver>(std::move(drive), nullptr, 20000, [kind](QWidget *modal) {
+        return (modal->objectName() == QLatin1String(kProgressName)) == (kind == Kind::ProgressDialog);
+    });
+}
 
 // What a message box showed.
 struct Box {
@@ -212,7 +169,7 @@ protected:
 
         Box box;
         QStringList shownAtBox;
-        NextModal boxDriver(NextModal::OtherModal, [&](QWidget *modal) {
+        const auto boxDriver = NextModal(Kind::OtherModal, [&](QWidget *modal) {
             shownAtBox = ShownTexts(window);
             box = TakeBox(modal);
         });
@@ -220,7 +177,7 @@ protected:
         ASSERT_NE(update, nullptr);
         update->trigger();
 
-        ASSERT_TRUE(boxDriver.Fired());
+        ASSERT_TRUE(boxDriver->Fired());
         EXPECT_EQ(box.title, " Error");
         EXPECT_EQ(box.text, kErrorText);
         EXPECT_EQ(box.icon, QMessageBox::Critical);
@@ -270,7 +227,7 @@ TEST_F(OnlineUpdate, AnEmptyPublishedFileClearsEveryScoreAndTheManualOrder)
     Box box;
     QStringList shownAtBox;
     QString pairedAtBox;
-    NextModal boxDriver(NextModal::OtherModal, [&](QWidget *modal) {
+    const auto boxDriver = NextModal(Kind::OtherModal, [&](QWidget *modal) {
         shownAtBox = ShownTexts(window);
         pairedAtBox = vars.MatchTable[24][Match::team1];
         box = TakeBox(modal);
@@ -279,7 +236,7 @@ TEST_F(OnlineUpdate, AnEmptyPublishedFileClearsEveryScoreAndTheManualOrder)
     ASSERT_NE(update, nullptr);
     update->trigger();
 
-    ASSERT_TRUE(boxDriver.Fired());
+    ASSERT_TRUE(boxDriver->Fired());
     EXPECT_EQ(box.title, " Download Successful");
     EXPECT_EQ(box.text, kSuccessText);
     EXPECT_EQ(box.icon, QMessageBox::Warning); // the exclamation mark
@@ -331,7 +288,7 @@ TEST_F(OnlineUpdate, CancelInTheProgressDialogIsAFailureThatChangesNothing)
 
     bool wasApplicationModal = false;
     bool blockedTheWindow = false;
-    NextModal progressDriver(NextModal::ProgressDialog, [&](QWidget *modal) {
+    const auto progressDriver = NextModal(Kind::ProgressDialog, [&](QWidget *modal) {
         wasApplicationModal = modal->windowModality() == Qt::ApplicationModal;
         blockedTheWindow = QApplication::activeModalWidget() == modal && !window.isActiveWindow();
         auto *cancel = modal->findChild<QPushButton *>();
@@ -340,7 +297,7 @@ TEST_F(OnlineUpdate, CancelInTheProgressDialogIsAFailureThatChangesNothing)
         QTest::mouseClick(cancel, Qt::LeftButton);
     });
     Box box;
-    NextModal boxDriver(NextModal::OtherModal, [&](QWidget *modal) { box = TakeBox(modal); });
+    const auto boxDriver = NextModal(Kind::OtherModal, [&](QWidget *modal) { box = TakeBox(modal); });
 
     QElapsedTimer clock;
     clock.start();
@@ -348,8 +305,8 @@ TEST_F(OnlineUpdate, CancelInTheProgressDialogIsAFailureThatChangesNothing)
     ASSERT_NE(update, nullptr);
     update->trigger();
 
-    ASSERT_TRUE(progressDriver.Fired());
-    ASSERT_TRUE(boxDriver.Fired());
+    ASSERT_TRUE(progressDriver->Fired());
+    ASSERT_TRUE(boxDriver->Fired());
     EXPECT_LT(clock.elapsed(), idleTimeoutMs / 2) << "the transfer ran on after Cancel";
     EXPECT_TRUE(wasApplicationModal);
     EXPECT_TRUE(blockedTheWindow);
