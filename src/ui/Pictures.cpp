@@ -50,8 +50,9 @@ QImage Render(const QString &path, QSize size, int ratio, bool opaque)
     return image;
 }
 
-// The same as Render, kept in the pixmap cache: the group tables reload all
-// their flags on every refresh.
+// A picture of `size` device-independent pixels, kept in the pixmap cache: the
+// group tables reload all their flags on every refresh. SVG drawings are drawn
+// at that size; bitmaps are scaled to it.
 QPixmap Picture(const QString &path, QSize size, bool opaque)
 {
     const int ratio = PixelRatio();
@@ -60,7 +61,15 @@ QPixmap Picture(const QString &path, QSize size, bool opaque)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = QPixmap::fromImage(Render(path, size, ratio, opaque));
+    QImage image;
+    if (path.endsWith(QLatin1String(".svg"))) {
+        image = Render(path, size, ratio, opaque);
+    } else {
+        InitPictureResources();
+        image = QImage(path).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+    }
+    pixmap = QPixmap::fromImage(image);
     if (!pixmap.isNull())
         QPixmapCache::insert(key, pixmap);
     return pixmap;
@@ -92,7 +101,7 @@ QPixmap FlagPicture(const QString &name)
     if (!HasFlag(name))
         return {};
     const QString key = FlagKey(name);
-    return Picture(QStringLiteral(":/flags/%1.svg").arg(key), FlagSize(key), true);
+    return Picture(QStringLiteral(":/flags/%1.png").arg(key), FlagSize(key), true);
 }
 
 QPixmap StadiumPicture(Stadium stadium)
@@ -114,7 +123,7 @@ QPixmap AboutPicture()
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int side : {16, 32, 48}) {
         const QImage image = Render(QStringLiteral(":/icon.svg"), {side, side}, 1, false);
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));

@@ -90,4 +90,13 @@ inline QString AcceptMessageBox(QWidget *modal)
     return text;
 }
 
+// The named child of a window, of type T; records a failure when there is none.
+template <typename T> T *NamedChild(const QObject &parent, const QString &name)
+{
+    T *child = parent.findChild<T *>(name);
+    if (!child)
+        ADD_FAILURE() << "no control " << name.toStdString();
+    return child;
+}
+
 } // namespace fixturo::test

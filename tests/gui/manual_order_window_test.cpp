@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
-#include <QStringList>
 
 using namespace fixturo;
 using namespace fixturo::test;
@@ -16,18 +15,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<const char *, kGroupCount> kListNames = {"CmbSelectTeam", "CmbSelectTeamB",
-                                                              "CmbSelectTeamc", "CmbSelectTeamd"};
+const QString kInitialList = QString::fromLatin1(kInitialTeamList);
 
 QComboBox *List(const QWidget &window, int group, int index)
 {
-    auto *list = window.findChild<QComboBox *>(QStringLiteral("%1_%2").arg(kListNames[group]).arg(index));
+    static const char *const names[] = {"CmbSelectTeam", "CmbSelectTeamB", "CmbSelectTeamc",
+                                        "CmbSelectTeamd"};
+    auto *list = window.findChild<QComboBox *>(u"%1_%2"_s.arg(QLatin1String(names[group])).arg(index));
     if (!list)
-        ADD_FAILURE() << "no list " << kListNames[group] << "_" << index;
+        ADD_FAILURE() << "no list " << names[group] << "_" << index;
     return list;
 }
 
-// The texts that the four lists of a group show, top to bottom.
+// The names that the four lists of a group show, top to bottom.
 QStringList Shown(const QWidget &window, int group)
 {
     QStringList texts;
@@ -36,12 +36,9 @@ QStringList Shown(const QWidget &window, int group)
     return texts;
 }
 
-QStringList Entries(const QComboBox *list)
+bool Switch(const QWidget &window)
 {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
+    return window.findChild<QCheckBox *>(u"ChManOrd"_s)->isChecked();
 }
 
 // Picks a name as a user does: opens the list, highlights the name, Enter.
@@ -53,7 +50,6 @@ void Pick(QComboBox *list, const QString &name)
     QAbstractItemView *view = list->view();
     view->setCurrentIndex(view->model()->index(i, list->modelColumn()));
     QTest::keyClick(view, Qt::Key_Return);
-    EXPECT_FALSE(view->isVisible());
 }
 
 QStringList Order(const ModVars &vars, int group)
@@ -64,196 +60,98 @@ QStringList Order(const ModVars &vars, int group)
     return names;
 }
 
-// Every group match won by the team listed first in the fixture order.
-void PlayAllGroupsInFixtureOrder(ModVars &vars)
-{
-    for (int g = 0; g < kGroupCount; ++g) {
-        const QStringList order = Order(vars, g);
-        for (int r : GroupMatchRows(g)) {
-            MatchRow &m = vars.MatchTable[r];
-            const bool firstWins = order.indexOf(m[Match::team1]) < order.indexOf(m[Match::team2]);
-            m[Match::goals1] = firstWins ? "1" : "0";
-            m[Match::goals2] = firstWins ? "0" : "1";
-        }
-    }
-}
+class ManualOrderWindow : public ::testing::Test {
+protected:
+    void SetUp() override { StartupSequence(m_vars, m_path, {}); }
 
-const QString kInitialList = QString::fromLatin1(kInitialTeamList);
-
-// Presses "Ok" where the window must take the choice and close. A refusal is
-// a failure: its message box is answered and the window closed, so the test
-// goes on rather than hang.
-void OkCloses(FrmSelectMan &window)
-{
-    auto *ok = window.findChild<QPushButton *>("Command1");
-    ASSERT_NE(ok, nullptr);
-    QString refusal;
-    ModalDriver refused([&](QWidget *box) { refusal = AcceptMessageBox(box); }, &window, 60'000);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    if (window.isVisible()) {
-        ADD_FAILURE() << "Ok refused the choice: " << refusal.toStdString();
-        window.reject();
-    }
-}
+    QTemporaryDir m_dir;
+    const QString m_path = m_dir.filePath(u"results.txt"_s);
+    ModVars m_vars;
+};
 
 } // namespace
 
-TEST(ManualOrderWindow, ChosenOrderIsStoredAppliedAndSurvivesARestart)
+TEST_F(ManualOrderWindow, NothingIsStoredWithoutOkOnEveryList)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("results.txt");
-    ModVars vars;
-    StartupSequence(vars, path, {});
+    FrmSelectMan window(m_vars);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_FALSE(Switch(window));
+    EXPECT_EQ(Shown(window, 0), QStringList({"Portugal", "Turkey", "Switzerland", "Czech Republic"}));
 
-    FrmSelectMan window(vars);
+    // A name picked in one list leaves the list that held it empty; other groups keep theirs.
+    const auto others = [&] { return QList{Shown(window, 0), Shown(window, 2), Shown(window, 3)}; };
+    const QList<QStringList> before = others();
+    Pick(List(window, 1, 2), u"Austria"_s);
+    EXPECT_EQ(Shown(window, 1), QStringList({"", "Croatia", "Austria", "Poland"}));
+    EXPECT_EQ(others(), before);
+
+    QString text;
+    ModalDriver refused([&](QWidget *modal) { text = AcceptMessageBox(modal); }, &window);
+    QTest::mouseClick(window.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    EXPECT_TRUE(refused.Fired());
+    EXPECT_EQ(text, u"Complete all please!"_s);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(m_vars.TeamList, kInitialList);
+
+    // Complete and switched on, but closed with the close box.
+    Pick(List(window, 1, 0), u"Germany"_s);
+    window.findChild<QCheckBox *>(u"ChManOrd"_s)->click();
+    window.close();
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_EQ(m_vars.TeamList, kInitialList);
+    EXPECT_EQ(m_vars.ManualOrderFlag, 0);
+}
+
+TEST_F(ManualOrderWindow, OkStoresAnOrderThatTheRefreshAppliesAndARestartKeeps)
+{
+    FrmSelectMan window(m_vars);
     ModalDriver driver([&](QWidget *modal) {
-        auto *box = window.findChild<QCheckBox *>("ChManOrd");
-        if (modal != &window || !box) {
-            ADD_FAILURE() << "expected the manual order window with its check box";
-            modal->close();
-            window.reject();
-            return;
-        }
-        // First opening: the switch clear, every list on the fixture order.
-        EXPECT_EQ(window.windowTitle(), u"Manual"_s);
-        EXPECT_FALSE(box->isChecked());
-        EXPECT_EQ(Shown(window, 0), QStringList({"Portugal", "Turkey", "Switzerland", "Czech Republic"}));
-        for (int k = 0; k < kTeamsPerGroup; ++k)
-            EXPECT_EQ(Entries(List(window, 1, k)), QStringList({"Austria", "Croatia", "Germany", "Poland"}));
-        EXPECT_FALSE(List(window, 0, 0)->isEditable());
-
+        auto *box = window.findChild<QCheckBox *>(u"ChManOrd"_s);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-        EXPECT_TRUE(box->isChecked());
-
-        // Group B turned upside down; each pick empties the list that held the name.
-        Pick(List(window, 1, 0), "Poland");
-        EXPECT_EQ(Shown(window, 1), QStringList({"Poland", "Croatia", "Germany", ""}));
-        Pick(List(window, 1, 3), "Austria");
-        Pick(List(window, 1, 1), "Germany");
-        EXPECT_EQ(Shown(window, 1), QStringList({"Poland", "Germany", "", "Austria"}));
-        Pick(List(window, 1, 2), "Croatia");
-        OkCloses(window);
+        // Group B upside down.
+        Pick(List(window, 1, 0), u"Poland"_s);
+        Pick(List(window, 1, 3), u"Austria"_s);
+        Pick(List(window, 1, 1), u"Germany"_s);
+        Pick(List(window, 1, 2), u"Croatia"_s);
+        ModalDriver refused(
+            [](QWidget *refusal) { ADD_FAILURE() << "refused: " << AcceptMessageBox(refusal).toStdString(); },
+            modal);
+        QTest::mouseClick(window.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+        if (modal->isVisible())
+            modal->close();
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     EXPECT_TRUE(driver.Fired());
+    const QString chosen = u"1,Portugal,Turkey,Switzerland,Czech Republic,Poland,Germany,Croatia,Austria,"
+                           u"France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden"_s;
+    EXPECT_EQ(m_vars.TeamList, chosen);
+    EXPECT_EQ(m_vars.ManualOrderFlag, 1);
 
-    const QString chosen = "1,Portugal,Turkey,Switzerland,Czech Republic,Poland,Germany,Croatia,Austria,"
-                           "France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden";
-    EXPECT_EQ(vars.TeamList, chosen);
-    EXPECT_EQ(vars.ManualOrderFlag, 1);
-
-    // The refresh applies it whatever the results say, and the pairings follow.
-    PlayAllGroupsInFixtureOrder(vars);
-    DialogRefreshSequence(vars, {});
+    // Applied by the refresh once the groups are played.
+    for (int r = 0; r < kGroupMatchCount; ++r)
+        m_vars.MatchTable[r][Match::goals1] = m_vars.MatchTable[r][Match::goals2] = u"0"_s;
+    DialogRefreshSequence(m_vars, {});
     const QStringList manualB = {"Poland", "Germany", "Croatia", "Austria"};
-    EXPECT_EQ(Order(vars, 1), manualB);
-    EXPECT_EQ(vars.GroupTeams[1][3][Col::Pts], u"9"_s); // Austria's statistics moved with it
-    EXPECT_EQ(vars.GroupRanking[1][0], u"Poland"_s);
-    EXPECT_EQ(vars.GroupRanking[1][1], u"Germany"_s);
-    EXPECT_EQ(vars.MatchTable[25][Match::team1], u"Poland"_s);
-    EXPECT_EQ(vars.MatchTable[24][Match::team2], u"Germany"_s);
-    EXPECT_EQ(vars.MatchTable[24][Match::team1], u"Portugal"_s);
+    EXPECT_EQ(Order(m_vars, 1), manualB);
+    EXPECT_EQ(m_vars.GroupRanking[1][0], u"Poland"_s);
+    EXPECT_EQ(m_vars.MatchTable[25][Match::team1], u"Poland"_s);
+    EXPECT_EQ(m_vars.MatchTable[24][Match::team2], u"Germany"_s);
 
-    // A restart reads the order back from the results file.
-    ASSERT_TRUE(SaveToFile(vars, path));
+    // Kept through the results file, and shown again by the window.
+    ASSERT_TRUE(SaveToFile(m_vars, m_path));
     ModVars restarted;
-    StartupSequence(restarted, path, {});
+    StartupSequence(restarted, m_path, {});
     EXPECT_EQ(restarted.TeamList, chosen);
-    EXPECT_EQ(restarted.ManualOrderFlag, 1);
     EXPECT_EQ(Order(restarted, 1), manualB);
-    EXPECT_EQ(restarted.MatchTable[25][Match::team1], u"Poland"_s);
-    EXPECT_EQ(restarted.MatchTable[24][Match::team2], u"Germany"_s);
-
-    // Reopened, the window shows the stored choice over the current table order.
     FrmSelectMan reopened(restarted);
-    EXPECT_TRUE(reopened.findChild<QCheckBox *>("ChManOrd")->isChecked());
+    EXPECT_TRUE(Switch(reopened));
     EXPECT_EQ(Shown(reopened, 1), manualB);
-    EXPECT_EQ(Entries(List(reopened, 1, 3)), manualB);
 }
 
-TEST(ManualOrderWindow, PickingKeepsNamesUniqueAndOkWantsEveryList)
+TEST_F(ManualOrderWindow, AStoredNameOutsideItsGroupLeavesTheListEmpty)
 {
-    QTemporaryDir dir;
-    ModVars vars;
-    StartupSequence(vars, dir.filePath("results.txt"), {});
-    FrmSelectMan window(vars);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-
-    const QStringList groupA = Shown(window, 0), groupC = Shown(window, 2), groupD = Shown(window, 3);
-    Pick(List(window, 1, 2), "Austria");
-    EXPECT_EQ(Shown(window, 1), QStringList({"", "Croatia", "Austria", "Poland"}));
-    EXPECT_EQ(List(window, 1, 0)->currentIndex(), -1);
-    EXPECT_EQ(Shown(window, 0), groupA);
-    EXPECT_EQ(Shown(window, 2), groupC);
-    EXPECT_EQ(Shown(window, 3), groupD);
-
-    // Incomplete: the message, then the window stays as it was, nothing stored.
-    auto *ok = window.findChild<QPushButton *>("Command1");
-    ASSERT_NE(ok, nullptr);
-    QString text, title;
-    QMessageBox::StandardButtons buttons;
-    ModalDriver refused(
-        [&](QWidget *modal) {
-            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                title = box->windowTitle();
-                buttons = box->standardButtons();
-            }
-            text = AcceptMessageBox(modal);
-        },
-        &window);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_TRUE(refused.Fired());
-    EXPECT_EQ(text, u"Complete all please!"_s);
-    EXPECT_EQ(title, u"Fixturo"_s);
-    EXPECT_EQ(buttons, QMessageBox::Ok);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(Shown(window, 1), QStringList({"", "Croatia", "Austria", "Poland"}));
-    EXPECT_EQ(vars.TeamList, kInitialList);
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
-
-    // Completed with the switch clear: stored, not applied.
-    Pick(List(window, 1, 0), "Germany");
-    OkCloses(window);
-    EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(vars.TeamList, u"0,Portugal,Turkey,Switzerland,Czech Republic,Germany,Croatia,Austria,Poland,"
-                             u"France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden"_s);
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
-    DialogRefreshSequence(vars, {});
-    EXPECT_EQ(Order(vars, 1), QStringList({"Austria", "Croatia", "Germany", "Poland"}));
-}
-
-TEST(ManualOrderWindow, CloseBoxStoresNothing)
-{
-    QTemporaryDir dir;
-    ModVars vars;
-    StartupSequence(vars, dir.filePath("results.txt"), {});
-    {
-        FrmSelectMan window(vars);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QCheckBox *>("ChManOrd")->click();
-        Pick(List(window, 3, 0), "Sweden");
-        window.close();
-        EXPECT_EQ(window.result(), QDialog::Rejected);
-    }
-    EXPECT_EQ(vars.TeamList, kInitialList);
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
-
-    FrmSelectMan reopened(vars);
-    EXPECT_FALSE(reopened.findChild<QCheckBox *>("ChManOrd")->isChecked());
-    EXPECT_EQ(Shown(reopened, 3), QStringList({"Greece", "Russia", "Spain", "Sweden"}));
-}
-
-TEST(ManualOrderWindow, StoredNameOutsideItsGroupLeavesTheListEmpty)
-{
-    ModVars vars;
-    InitFixtureData(vars);
-    vars.TeamList = "1,Portugal,Turkey,Switzerland,Czech Republic,Austria,Croatia,Germany,Poland,"
-                    "France,Italy,Netherlands,Romania,Greece,Russia,Spain,Brazil";
-    FrmSelectMan window(vars);
-    EXPECT_TRUE(window.findChild<QCheckBox *>("ChManOrd")->isChecked());
+    m_vars.TeamList = kInitialList.chopped(6) + u"Brazil"_s; // in place of Sweden
+    FrmSelectMan window(m_vars);
     EXPECT_EQ(Shown(window, 3), QStringList({"Greece", "Russia", "Spain", ""}));
-    EXPECT_EQ(List(window, 3, 3)->currentIndex(), -1);
-    EXPECT_EQ(Shown(window, 2), QStringList({"France", "Italy", "Netherlands", "Romania"}));
 }

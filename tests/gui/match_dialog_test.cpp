@@ -7,410 +7,184 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace fixturo;
-using fixturo::test::AcceptMessageBox;
-using fixturo::test::ModalDriver;
+using namespace fixturo::test;
 
 namespace {
-
-QLineEdit *Box(QWidget &dlg, int index)
-{
-    auto *box = dlg.findChild<QLineEdit *>(QStringLiteral("txtScore_%1").arg(index));
-    EXPECT_NE(box, nullptr) << "txtScore_" << index;
-    return box;
-}
-
-QPushButton *OkButton(QWidget &dlg)
-{
-    auto *ok = dlg.findChild<QPushButton *>(QStringLiteral("bOk"));
-    EXPECT_NE(ok, nullptr);
-    return ok;
-}
-
-QLabel *Label(QWidget &dlg, const char *name)
-{
-    auto *label = dlg.findChild<QLabel *>(QLatin1StringView(name));
-    EXPECT_NE(label, nullptr) << name;
-    return label;
-}
-
-// Replaces a box's text the way a user does: select all, delete, type.
-void Retype(QLineEdit *box, const QString &text)
-{
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
-bool Shown(QWidget &dlg, QWidget *child)
-{
-    return child->isVisibleTo(&dlg);
-}
-
-bool Greyed(QLineEdit *box)
-{
-    return box->palette().color(QPalette::Base) != QColor(Qt::white);
-}
 
 class MatchDialog : public ::testing::Test {
 protected:
     void SetUp() override { InitFixtureData(m_vars); }
 
-    std::unique_ptr<FrmMatch> Open(int row)
+    // Sets the row's goals and penalties when given, then opens the dialog on it.
+    void Open(int row, const QStringList &scores = {})
     {
+        for (int i = 0; i < scores.size(); ++i)
+            m_vars.MatchTable[row][static_cast<std::size_t>(Match::goals1 + i)] = scores[i];
         m_vars.SelectedMatch = static_cast<std::int16_t>(row);
-        auto dlg = std::make_unique<FrmMatch>(m_vars);
-        dlg->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
-        return dlg;
+        m_dlg = std::make_unique<FrmMatch>(m_vars);
+        m_dlg->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
     }
 
-    void SetScores(int row, const QString &g1, const QString &g2, const QString &p1 = {},
-                   const QString &p2 = {})
-    {
-        m_vars.MatchTable[row][Match::goals1] = g1;
-        m_vars.MatchTable[row][Match::goals2] = g2;
-        m_vars.MatchTable[row][Match::penalties1] = p1;
-        m_vars.MatchTable[row][Match::penalties2] = p2;
-    }
-
-    void ExpectScores(int row, const QString &g1, const QString &g2, const QString &p1, const QString &p2)
+    template <typename T = QLabel> T *Get(const QString &name) const { return NamedChild<T>(*m_dlg, name); }
+    QLineEdit *Box(int i) const { return Get<QLineEdit>(QStringLiteral("txtScore_%1").arg(i)); }
+    bool Shown(QWidget *child) const { return child->isVisibleTo(m_dlg.get()); }
+    int PenaltyBoxesShown() const { return int(Shown(Box(2))) + int(Shown(Box(3))); }
+    bool Greyed(int i) const { return Box(i)->palette().color(QPalette::Base) != Qt::white; }
+    QStringList Scores(int row) const
     {
         const MatchRow &r = m_vars.MatchTable[row];
-        EXPECT_EQ(r[Match::goals1], g1);
-        EXPECT_EQ(r[Match::goals2], g2);
-        EXPECT_EQ(r[Match::penalties1], p1);
-        EXPECT_EQ(r[Match::penalties2], p2);
+        return {r[Match::goals1], r[Match::goals2], r[Match::penalties1], r[Match::penalties2]};
     }
 
-    // Clicks OK and expects the dialog to store and close.
-    static void ClickOkAccepted(FrmMatch &dlg)
+    // Replaces a box's text the way a user does: select all, delete, type.
+    static void Retype(QLineEdit *box, const QString &text)
     {
-        QTest::mouseClick(OkButton(dlg), Qt::LeftButton);
-        EXPECT_EQ(dlg.result(), QDialog::Accepted);
-        EXPECT_FALSE(dlg.isVisible());
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
     }
 
-    // Clicks OK and expects a refusal: returns the message, which must be a
-    // plain box with only OK; the dialog stays open.
-    static QString ClickOkRefused(FrmMatch &dlg)
+    void OkAccepted()
+    {
+        QTest::mouseClick(Get<QPushButton>("bOk"), Qt::LeftButton);
+        EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
+        EXPECT_FALSE(m_dlg->isVisible());
+    }
+
+    // Clicks OK, expecting a plain box titled "Fixturo" with only OK while the
+    // dialog stays open; returns the box's text.
+    QString OkRefused()
     {
         QString text;
         ModalDriver driver(
             [&](QWidget *modal) {
-                if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-                    EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-                    EXPECT_EQ(box->windowTitle(), "Fixturo");
-                }
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                EXPECT_TRUE(box && box->windowTitle() == "Fixturo" && box->icon() == QMessageBox::NoIcon &&
+                            box->standardButtons() == QMessageBox::Ok);
                 text = AcceptMessageBox(modal);
             },
-            &dlg);
-        QTest::mouseClick(OkButton(dlg), Qt::LeftButton);
-        EXPECT_TRUE(driver.Fired()) << "OK raised no message";
-        EXPECT_TRUE(dlg.isVisible());
+            m_dlg.get());
+        QTest::mouseClick(Get<QPushButton>("bOk"), Qt::LeftButton);
+        EXPECT_TRUE(driver.Fired());
+        EXPECT_TRUE(m_dlg->isVisible());
         return text;
     }
 
     ModVars m_vars;
+    std::unique_ptr<FrmMatch> m_dlg;
 };
-
-using GroupResult = MatchDialog;
-using KnockoutResult = MatchDialog;
-using ScoreKeys = MatchDialog;
-using DialogLook = MatchDialog;
 
 } // namespace
 
-TEST_F(GroupResult, StoresTheTypedTextsAsTheyAre)
+TEST_F(MatchDialog, GroupResultIsStoredAsTypedAndLoadedPenaltiesKept)
 {
-    auto dlg = Open(4);
-    QTest::keyClicks(Box(*dlg, 0), "10");
-    QTest::keyClicks(Box(*dlg, 1), "03");
-    ClickOkAccepted(*dlg);
-    ExpectScores(4, "10", "03", "", "");
+    Open(5, {"1", "1", "4", "2"});
+    EXPECT_EQ(PenaltyBoxesShown(), 0);
+    EXPECT_FALSE(Greyed(0) || Greyed(1));
+    Retype(Box(0), "10");
+    Retype(Box(1), "03");
+    OkAccepted();
+    EXPECT_EQ(Scores(5), QStringList({"10", "03", "4", "2"}));
 }
 
-TEST_F(GroupResult, HalfAScoreIsRefusedAndNothingStored)
+TEST_F(MatchDialog, HalfAScoreIsRefusedAndEmptyGoalBoxesClear)
 {
-    SetScores(4, "1", "1");
-    auto dlg = Open(4);
-    Retype(Box(*dlg, 0), "2");
-    Retype(Box(*dlg, 1), "");
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results");
-    ExpectScores(4, "1", "1", "", "");
-    EXPECT_EQ(Box(*dlg, 0)->text(), "2");
-
-    // Both emptied clears the result.
-    Retype(Box(*dlg, 0), "");
-    ClickOkAccepted(*dlg);
-    ExpectScores(4, "", "", "", "");
+    Open(30, {"1", "1", "3", "2"});
+    const MatchRow before = m_vars.MatchTable[30];
+    Retype(Box(1), "");
+    EXPECT_EQ(OkRefused(), "Insert the Results");
+    EXPECT_EQ(m_vars.MatchTable[30], before);
+    EXPECT_EQ(Box(0)->text(), "1") << "the texts stay for correction";
+    Retype(Box(0), "");
+    OkAccepted();
+    EXPECT_EQ(Scores(30), QStringList({"", "", "", ""}));
 }
 
-TEST_F(GroupResult, NeverShowsPenaltiesAndKeepsLoadedOnes)
+TEST_F(MatchDialog, KnockoutDrawByValueAsksForPenalties)
 {
-    SetScores(5, "1", "1", "4", "2");
-    auto dlg = Open(5);
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 3)));
-    EXPECT_FALSE(Greyed(Box(*dlg, 0)));
-    Retype(Box(*dlg, 1), "0");
-    ClickOkAccepted(*dlg);
-    ExpectScores(5, "1", "0", "4", "2");
+    Open(24); // placeholder teams until groups A and B are complete
+    EXPECT_EQ(Get("lblTeam1")->text(), "Winner Grp A");
+    EXPECT_TRUE(Get("ImgFlagRound_0")->pixmap().isNull());
+    QTest::keyClicks(Box(0), "1");
+    EXPECT_EQ(PenaltyBoxesShown(), 0);
+    QTest::keyClicks(Box(1), "01");
+    EXPECT_EQ(PenaltyBoxesShown(), 2);
+    EXPECT_TRUE(Greyed(0) && Greyed(1));
+    EXPECT_EQ(OkRefused(), "Insert the Results of Penalties");
+    QTest::keyClicks(Box(2), "3");
+    QTest::keyClicks(Box(3), "03");
+    EXPECT_EQ(OkRefused(), "Insert the Results of Penalties");
+    EXPECT_EQ(Scores(24), QStringList({"", "", "", ""}));
+    Retype(Box(2), "4");
+    Retype(Box(3), "3");
+    OkAccepted();
+    EXPECT_EQ(Scores(24), QStringList({"1", "01", "4", "3"}));
 }
 
-TEST_F(KnockoutResult, DrawAsksForPenaltiesAndStoresThem)
+TEST_F(MatchDialog, PenaltiesAreDroppedOnceTheGoalsDiffer)
 {
-    auto dlg = Open(24);
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 2)));
-    QTest::keyClicks(Box(*dlg, 0), "1");
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 2)));
-    QTest::keyClicks(Box(*dlg, 1), "1");
-    EXPECT_TRUE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_TRUE(Shown(*dlg, Box(*dlg, 3)));
-    EXPECT_TRUE(Greyed(Box(*dlg, 0)));
-    EXPECT_TRUE(Greyed(Box(*dlg, 1)));
-    QTest::keyClicks(Box(*dlg, 2), "4");
-    QTest::keyClicks(Box(*dlg, 3), "3");
-    ClickOkAccepted(*dlg);
-    ExpectScores(24, "1", "1", "4", "3");
+    Open(26, {"2", "1", "5", "4"}); // stored penalties of a won match
+    EXPECT_EQ(PenaltyBoxesShown(), 0);
+    EXPECT_EQ(Box(2)->text(), "");
+
+    Open(25, {"1", "1", "5", "4"});
+    EXPECT_EQ(PenaltyBoxesShown(), 2);
+    EXPECT_EQ(Box(2)->text(), "5");
+    Retype(Box(0), "2");
+    EXPECT_EQ(PenaltyBoxesShown(), 0);
+    EXPECT_FALSE(Greyed(0) || Greyed(1));
+    OkAccepted();
+    EXPECT_EQ(Scores(25), QStringList({"2", "1", "", ""}));
 }
 
-TEST_F(KnockoutResult, PenaltiesAreDroppedOnceTheGoalsDiffer)
+TEST_F(MatchDialog, KeysAreFilteredButPastedTextIsStoredAsItIs)
 {
-    SetScores(25, "1", "1", "5", "4");
-    auto dlg = Open(25);
-    EXPECT_TRUE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_EQ(Box(*dlg, 2)->text(), "5");
-    EXPECT_EQ(Box(*dlg, 3)->text(), "4");
-
-    Retype(Box(*dlg, 0), "2");
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 3)));
-    EXPECT_EQ(Box(*dlg, 2)->text(), "");
-    EXPECT_EQ(Box(*dlg, 3)->text(), "");
-    EXPECT_FALSE(Greyed(Box(*dlg, 0)));
-    EXPECT_FALSE(Greyed(Box(*dlg, 1)));
-
-    // Back to a draw: the penalties must be typed again.
-    Retype(Box(*dlg, 0), "1");
-    EXPECT_TRUE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_EQ(Box(*dlg, 2)->text(), "");
-    Retype(Box(*dlg, 0), "2");
-    ClickOkAccepted(*dlg);
-    ExpectScores(25, "2", "1", "", "");
+    Open(0);
+    QTest::keyClicks(Box(0), "a-4 b7.");
+    EXPECT_EQ(Box(0)->text(), "47");
+    QTest::keyClick(Box(0), Qt::Key_Backspace);
+    EXPECT_EQ(Box(0)->text(), "4");
+    QTest::keyClick(Box(0), Qt::Key_Home);
+    // Delete, carrying a text as on some platforms.
+    QTest::sendKeyEvent(QTest::Click, Box(0), Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    EXPECT_EQ(Box(0)->text(), "");
+    QTest::keyClicks(Box(0), "123");
+    EXPECT_EQ(Box(0)->text(), "12") << "two characters at most";
+    QGuiApplication::clipboard()->setText("x7");
+    QTest::keyClick(Box(1), Qt::Key_V, Qt::ControlModifier);
+    OkAccepted();
+    EXPECT_EQ(Scores(0), QStringList({"12", "x7", "", ""}));
 }
 
-TEST_F(KnockoutResult, StoredPenaltiesOfAWonMatchAreNotShown)
+TEST_F(MatchDialog, CloseBoxLeavesTheRowUnchanged)
 {
-    SetScores(26, "2", "1", "5", "4");
-    auto dlg = Open(26);
-    EXPECT_FALSE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_EQ(Box(*dlg, 2)->text(), "");
-    ClickOkAccepted(*dlg);
-    ExpectScores(26, "2", "1", "", "");
-}
-
-TEST_F(KnockoutResult, LevelByValueIsADraw)
-{
-    auto dlg = Open(27);
-    QTest::keyClicks(Box(*dlg, 0), "1");
-    QTest::keyClicks(Box(*dlg, 1), "01");
-    EXPECT_TRUE(Shown(*dlg, Box(*dlg, 2)));
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results of Penalties");
-    QTest::keyClicks(Box(*dlg, 2), "5");
-    QTest::keyClicks(Box(*dlg, 3), "4");
-    ClickOkAccepted(*dlg);
-    ExpectScores(27, "1", "01", "5", "4");
-}
-
-TEST_F(KnockoutResult, IncompleteEntriesAreRefusedWithTheirMessage)
-{
-    SetScores(28, "3", "0");
-    const MatchRow before = m_vars.MatchTable[28];
-    auto dlg = Open(28);
-
-    Retype(Box(*dlg, 1), "");
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results");
-
-    QTest::keyClicks(Box(*dlg, 1), "3");
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results of Penalties");
-
-    QTest::keyClicks(Box(*dlg, 2), "4");
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results");
-
-    QTest::keyClicks(Box(*dlg, 3), "4");
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results of Penalties");
-
-    Retype(Box(*dlg, 3), "04");
-    EXPECT_EQ(ClickOkRefused(*dlg), "Insert the Results of Penalties");
-
-    // Every refusal left the row alone and the texts in the boxes.
-    EXPECT_EQ(m_vars.MatchTable[28], before);
-    EXPECT_EQ(Box(*dlg, 0)->text(), "3");
-    EXPECT_EQ(Box(*dlg, 1)->text(), "3");
-    EXPECT_EQ(Box(*dlg, 2)->text(), "4");
-    EXPECT_EQ(Box(*dlg, 3)->text(), "04");
-
-    Retype(Box(*dlg, 3), "2");
-    ClickOkAccepted(*dlg);
-    ExpectScores(28, "3", "3", "4", "2");
-}
-
-TEST_F(KnockoutResult, BothGoalBoxesEmptiedClearsTheResult)
-{
-    SetScores(30, "1", "1", "3", "2");
-    auto dlg = Open(30);
-    Retype(Box(*dlg, 0), "");
-    Retype(Box(*dlg, 1), "");
-    ClickOkAccepted(*dlg);
-    ExpectScores(30, "", "", "", "");
-}
-
-TEST_F(KnockoutResult, PlaceholderTeamsCanBePlayed)
-{
-    auto dlg = Open(24);
-    EXPECT_EQ(Label(*dlg, "lblTeam1")->text(), "Winner Grp A");
-    EXPECT_EQ(Label(*dlg, "lblTeam2")->text(), "Runner-up Grp B");
-    EXPECT_TRUE(Label(*dlg, "ImgFlagRound_0")->pixmap().isNull());
-    EXPECT_TRUE(Label(*dlg, "ImgFlagRound_1")->pixmap().isNull());
-    QTest::keyClicks(Box(*dlg, 0), "2");
-    QTest::keyClicks(Box(*dlg, 1), "0");
-    ClickOkAccepted(*dlg);
-    ExpectScores(24, "2", "0", "", "");
-}
-
-TEST_F(KnockoutResult, CloseBoxDiscardsTheEdit)
-{
-    SetScores(29, "1", "1", "4", "3");
+    Open(29, {"1", "1", "4", "3"});
     const MatchRow before = m_vars.MatchTable[29];
-    auto dlg = Open(29);
-    Retype(Box(*dlg, 0), "7");
-    Retype(Box(*dlg, 1), "");
-    dlg->close();
-    EXPECT_EQ(dlg->result(), QDialog::Rejected);
-    EXPECT_EQ(m_vars.MatchTable[29], before);
-
-    auto again = Open(29);
-    Retype(Box(*again, 0), "2");
-    QTest::keyClick(again.get(), Qt::Key_Escape);
-    EXPECT_FALSE(again->isVisible());
+    Retype(Box(0), "7");
+    m_dlg->close();
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
     EXPECT_EQ(m_vars.MatchTable[29], before);
 }
 
-TEST_F(KnockoutResult, WorksWhenOpenedModally)
+TEST_F(MatchDialog, ShowsTheRowAndItsStadiumWithFocusOnOk)
 {
-    m_vars.SelectedMatch = 24;
-    FrmMatch dlg(m_vars);
-    ModalDriver driver(
-        [&](QWidget *modal) {
-            ASSERT_EQ(modal, &dlg);
-            QTest::keyClicks(Box(dlg, 0), "2");
-            EXPECT_EQ(ClickOkRefused(dlg), "Insert the Results");
-            QTest::keyClicks(Box(dlg, 1), "1");
-            QTest::mouseClick(OkButton(dlg), Qt::LeftButton);
-        },
-        nullptr);
-    const int result = dlg.exec();
-    EXPECT_TRUE(driver.Fired());
-    EXPECT_EQ(result, QDialog::Accepted);
-    ExpectScores(24, "2", "1", "", "");
-}
-
-TEST_F(ScoreKeys, OnlyDigitsAndEditingKeysReachTheBoxes)
-{
-    auto dlg = Open(0);
-    QLineEdit *box = Box(*dlg, 0);
-    QTest::keyClicks(box, "a-+ .x");
-    EXPECT_EQ(box->text(), "");
-    QTest::keyClicks(box, "4b7");
-    EXPECT_EQ(box->text(), "47");
-    QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(box->text(), "4");
-    QTest::keyClicks(box, "12");
-    EXPECT_EQ(box->text(), "41") << "a box holds two characters";
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_Delete);
-    EXPECT_EQ(box->text(), "1");
-    QTest::keyClicks(Box(*dlg, 1), "Z9");
-    EXPECT_EQ(Box(*dlg, 1)->text(), "9");
-}
-
-TEST_F(ScoreKeys, PastedTextIsStoredAsItIs)
-{
-    auto dlg = Open(0);
-    QGuiApplication::clipboard()->setText(QStringLiteral("x7"));
-    QTest::keyClick(Box(*dlg, 0), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Box(*dlg, 0)->text(), "x7");
-    QTest::keyClicks(Box(*dlg, 1), "1");
-    ClickOkAccepted(*dlg);
-    ExpectScores(0, "x7", "1", "", "");
-}
-
-TEST_F(DialogLook, TitleInfoAndNumberComeFromTheRow)
-{
-    auto dlg = Open(0);
-    EXPECT_EQ(dlg->windowTitle(), "Match #1  Group A");
-    EXPECT_EQ(Label(*dlg, "lblMyMatchNum")->text(), "Match #1");
-    EXPECT_EQ(Label(*dlg, "lblMatchInfo")->text(), "18:00  Saturday 7 June 2008  Basel  St. Jakob-Park");
-    EXPECT_EQ(Label(*dlg, "lblTeam1")->text(), "Switzerland");
-    EXPECT_EQ(Label(*dlg, "lblTeam2")->text(), "Czech Republic");
-    EXPECT_EQ(Label(*dlg, "lblDrawHelp")->text(), "If match ends in penalties, enter draw score first");
-    EXPECT_FALSE(Shown(*dlg, Label(*dlg, "lblPenalties")));
-
-    auto quarter = Open(24);
-    EXPECT_EQ(quarter->windowTitle(), "Match #25  QF");
-    EXPECT_EQ(Label(*quarter, "lblMyMatchNum")->text(), "Match #25");
-}
-
-TEST_F(DialogLook, StadiumPictureOnlyForItsExactName)
-{
-    struct Case {
-        int row;
-        bool jakobPark, ernstHappel;
-    };
-    for (const Case &c : {Case{0, true, false}, Case{2, false, false}, Case{11, false, true},
-                          Case{4, false, false}, Case{30, false, true}}) {
-        auto dlg = Open(c.row);
-        EXPECT_EQ(Shown(*dlg, Label(*dlg, "JakobPark")), c.jakobPark) << "row " << c.row;
-        EXPECT_EQ(Shown(*dlg, Label(*dlg, "ErnstHappel")), c.ernstHappel) << "row " << c.row;
+    Open(0);
+    EXPECT_EQ(m_dlg->windowTitle(), "Match #1  Group A");
+    EXPECT_EQ(Get("lblMyMatchNum")->text(), "Match #1");
+    EXPECT_EQ(Get("lblMatchInfo")->text(), "18:00  Saturday 7 June 2008  Basel  St. Jakob-Park");
+    EXPECT_EQ(Get("lblTeam1")->text(), "Switzerland");
+    EXPECT_EQ(Get("lblTeam2")->text(), "Czech Republic");
+    EXPECT_FALSE(Get("ImgFlagRound_1")->pixmap().isNull());
+    EXPECT_EQ(m_dlg->focusWidget(), Get<QPushButton>("bOk"));
+    EXPECT_TRUE(Shown(Get("JakobPark")));
+    EXPECT_FALSE(Get("JakobPark")->pixmap().isNull());
+    EXPECT_FALSE(Shown(Get("ErnstHappel")));
+    for (const int row : {2, 11}) {
+        Open(row);
+        EXPECT_FALSE(Shown(Get("JakobPark"))) << row;
+        EXPECT_EQ(Shown(Get("ErnstHappel")), row == 11) << row;
     }
-}
-
-TEST_F(DialogLook, OpensCentredWithFocusOnOk)
-{
-    QWidget owner;
-    owner.setGeometry(0, 0, 120, 120);
-    owner.show();
-    m_vars.SelectedMatch = 24;
-    FrmMatch dlg(m_vars, &owner);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-
-    EXPECT_EQ(dlg.focusWidget(), OkButton(dlg));
-    EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
-    const QPoint screenCentre = dlg.screen()->availableGeometry().center();
-    EXPECT_LE((dlg.frameGeometry().center() - screenCentre).manhattanLength(), 2);
-
-    // Tab walks the shown boxes from the last to the first, then back to OK.
-    dlg.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    ASSERT_EQ(QApplication::focusWidget(), OkButton(dlg));
-    const auto tabOrder = [] {
-        std::vector<QString> order;
-        for (int i = 0; i < 5; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            order.push_back(QApplication::focusWidget()->objectName());
-        }
-        return order;
-    };
-    EXPECT_EQ(tabOrder(),
-              (std::vector<QString>{"txtScore_1", "txtScore_0", "bOk", "txtScore_1", "txtScore_0"}));
-    Box(dlg, 0)->setText(QStringLiteral("2"));
-    Box(dlg, 1)->setText(QStringLiteral("2"));
-    OkButton(dlg)->setFocus();
-    EXPECT_EQ(tabOrder(),
-              (std::vector<QString>{"txtScore_3", "txtScore_2", "txtScore_1", "txtScore_0", "bOk"}));
 }
