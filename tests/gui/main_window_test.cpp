@@ -30,10 +30,9 @@ class ModalLog : public QObject {
 public:
     struct Shown {
         QString className, title, text;
-        QMessageBox::Icon icon;
     };
 
-    explicit ModalLog(std::function<void(QWidget *)> hook = {}) : m_hook(std::move(hook))
+    explicit ModalLog(std::function<void(QWidget *)> hook = [](QWidget *) {}) : m_hook(std::move(hook))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
         m_timer.start(10);
@@ -49,12 +48,9 @@ private:
             return;
         auto *box = qobject_cast<QMessageBox *>(modal);
         shown.push_back({QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
-                         box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon});
-        if (m_hook)
-            m_hook(modal);
-        if (box)
-            box->accept();
-        else if (modal->isVisible())
+                         box ? box->text() : QString()});
+        m_hook(modal);
+        if (modal->isVisible())
             modal->close();
     }
 
@@ -282,7 +278,6 @@ TEST(MainWindowSaving, AFailedSaveIsReportedOnceUntilASaveSucceeds)
     ASSERT_EQ(log.shown.size(), 3u) << "result dialog, box, result dialog";
     EXPECT_EQ(log.shown[1].className, "QMessageBox");
     EXPECT_EQ(log.shown[1].title, "Fixturo");
-    EXPECT_EQ(log.shown[1].icon, QMessageBox::Critical);
     EXPECT_TRUE(log.shown[1].text.contains(QDir::toNativeSeparators(s.path)));
 
     ASSERT_TRUE(QDir().mkpath(s.dir.filePath("missing")));
@@ -303,14 +298,12 @@ TEST(MainWindowSaving, ExitAndTheCloseBoxSaveTheResults)
         Session s;
         s.vars.MatchTable[0][Match::goals1] = "1";
         s.vars.MatchTable[0][Match::goals2] = "0";
-        ModalLog log;
         if (byMenu)
             s.Get<QAction>("MnuExit")->trigger();
         else
             s.window.close();
         EXPECT_FALSE(s.window.isVisible()) << byMenu;
         EXPECT_TRUE(FileContent(s.path).startsWith("1,0|")) << byMenu;
-        EXPECT_TRUE(log.shown.empty());
     }
 }
 

@@ -49,6 +49,14 @@ protected:
 
     void OkAccepted()
     {
+        QTimer guard; // closes a refusal box, which would otherwise wait forever
+        guard.callOnTimeout([this] {
+            if (QWidget *box = QApplication::activeModalWidget(); box && box != m_dlg.get()) {
+                ADD_FAILURE() << "OK was refused";
+                box->close();
+            }
+        });
+        guard.start(20);
         QTest::mouseClick(Get<QPushButton>("bOk"), Qt::LeftButton);
         EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
         EXPECT_FALSE(m_dlg->isVisible());
