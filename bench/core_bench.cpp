@@ -109,18 +109,23 @@ void BM_GroupSort(benchmark::State &state)
 }
 BENCHMARK(BM_GroupSort)->Unit(benchmark::kMicrosecond);
 
+// The full tournament's results file in `dir`; its path.
+QString WriteFullTournament(const QTemporaryDir &dir, benchmark::State &state)
+{
+    const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
+    QFile file(path);
+    Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(), state,
+            "cannot write the results file");
+    return path;
+}
+
 // The results file as the program reads it at start-up and writes it at exit:
 // LoadFromFile, then SaveToFile (a temporary file, flushed to disk, renamed
 // over the old one). The folder is the system's temporary folder (TMPDIR).
 void BM_LoadAndSave(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
-    {
-        QFile file(path);
-        Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(),
-                state, "cannot write the results file");
-    }
+    const QString path = WriteFullTournament(dir, state);
     ModVars vars;
     InitFixtureData(vars);
     bool saved = true;
@@ -136,12 +141,7 @@ BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMicrosecond);
 void BM_LoadFromFile(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
-    {
-        QFile file(path);
-        Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(),
-                state, "cannot write the results file");
-    }
+    const QString path = WriteFullTournament(dir, state);
     ModVars vars;
     InitFixtureData(vars);
     for (auto _ : state)
