@@ -360,6 +360,7 @@ void Frm2Round::lblMatch_MouseDown(int row)
     SetVarsMatch();
     UpdateBracketLabels();
     setflags();
+    emit resultEntered();
 }
 
 void Frm2Round::Label3_Click()

@@ -22,6 +22,10 @@ public:
     // The author's home page that Label3 shows and opens.
     static const char *const kHomePage;
 
+signals:
+    // The result dialog of a match has closed: the results may have changed.
+    void resultEntered();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -433,6 +433,8 @@ void FrmMain::lblTeam_Click(int index)
 void FrmMain::CmdSecond_Click()
 {
     Frm2Round dlg(m_vars, this);
+    // A knockout result is kept as soon as it is entered, like a group result.
+    connect(&dlg, &Frm2Round::resultEntered, this, &FrmMain::SaveResults);
     dlg.exec();
 }
 

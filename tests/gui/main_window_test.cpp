@@ -331,6 +331,28 @@ TEST(MainWindowMenus, HelpAboutAndSecondRoundOpenTheirModalWindows)
     EXPECT_FALSE(QFile::exists(s.path)) << "none of them refreshes or saves";
 }
 
+TEST(MainWindowSaving, AKnockoutResultIsSavedWhenItsDialogCloses)
+{
+    Session s;
+    QByteArray savedWhileBracketOpen;
+    ModalDriver bracket([&](QWidget *window) {
+        ModalDriver dialog(
+            [](QWidget *modal) {
+                QTest::keyClicks(modal->findChild<QLineEdit *>("txtScore_0"), "2");
+                QTest::keyClicks(modal->findChild<QLineEdit *>("txtScore_1"), "1");
+                QTest::mouseClick(modal->findChild<QPushButton *>("bOk"), Qt::LeftButton);
+            },
+            window);
+        QTest::mouseClick(window->findChild<QLabel *>("lblMatch_28"), Qt::LeftButton);
+        EXPECT_TRUE(dialog.Fired());
+        savedWhileBracketOpen = FileContent(s.path);
+        window->close();
+    });
+    QTest::mouseClick(s.Get<QPushButton>("CmdSecond"), Qt::LeftButton);
+    ASSERT_TRUE(bracket.Fired());
+    EXPECT_EQ(savedWhileBracketOpen.split('|').value(24), "2,1");
+}
+
 TEST(MainWindowMenus, HiddenCommandSortsGroupAOnly)
 {
     Session s;
