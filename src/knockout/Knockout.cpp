@@ -5,7 +5,7 @@ namespace fixturo {
 namespace {
 
 struct QuarterFinalCells {
-    int winnerRow; // team1 of this row receives the group winner
+    int winnerRow;   // team1 of this row receives the group winner
     int runnerUpRow; // team2 of this row receives the runner-up
 };
 

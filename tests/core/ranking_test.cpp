@@ -6,7 +6,8 @@ using namespace fixturo::test;
 namespace {
 
 // Group A: Portugal, Turkey, Switzerland, Czech Republic in fixture order.
-ModVars GroupA(std::initializer_list<std::tuple<const char *, const char *, const char *, const char *>> results)
+ModVars
+GroupA(std::initializer_list<std::tuple<const char *, const char *, const char *, const char *>> results)
 {
     ModVars vars = FreshState();
     for (const auto &[t1, t2, g1, g2] : results)
@@ -60,7 +61,8 @@ TEST(Ranking, LevelHeadToHeadFallsToGoalDifference)
     EXPECT_EQ(Order(vars, 0).mid(0, 2), QStringList({"Turkey", "Portugal"}));
 
     // An unplayed match between them counts as level too.
-    ModVars unplayed = GroupA({{"Switzerland", "Turkey", "0", "2"}, {"Czech Republic", "Portugal", "0", "1"}});
+    ModVars unplayed =
+        GroupA({{"Switzerland", "Turkey", "0", "2"}, {"Czech Republic", "Portugal", "0", "1"}});
     SortGroupA(unplayed);
     EXPECT_EQ(Order(unplayed, 0).mid(0, 2), QStringList({"Turkey", "Portugal"}));
 }

@@ -30,7 +30,8 @@ protected:
     }
 
     // A line whose entry `index` is replaced by `entry`; the others stay ",".
-    static QByteArray LineWith(int index, const QByteArray &entry, const QByteArray &teamList = kInitialTeamList)
+    static QByteArray LineWith(int index, const QByteArray &entry,
+                               const QByteArray &teamList = kInitialTeamList)
     {
         QList<QByteArray> fields(31, ",");
         fields[index] = entry;
@@ -54,7 +55,7 @@ TEST_F(ResultsFileTest, EntriesUseTwoOrFourValuesByPenalties)
     ModVars vars = FreshState();
     SetScore(vars, 0, "1", "0");
     SetScore(vars, 24, "1", "1", "4", "3");
-    SetScore(vars, 5, "2", "2", "", "3"); // penalties2 alone is not written
+    SetScore(vars, 5, "2", "2", "", "3");  // penalties2 alone is not written
     SetScore(vars, 26, "0", "0", "4", ""); // four values, the last empty
     const QByteArray line = ResultsLine(vars);
     const QList<QByteArray> fields = line.chopped(2).split('|');
@@ -91,9 +92,10 @@ TEST_F(ResultsFileTest, SaveThenLoadRestoresEveryField)
 
 TEST_F(ResultsFileTest, LineEndsOfEveryKindLoadAlike)
 {
-    const QByteArray line = LineWith(0, "2,1", "1,Turkey,Portugal,Switzerland,Czech Republic,Austria,Croatia,"
-                                              "Germany,Poland,France,Italy,Netherlands,Romania,Greece,Russia,"
-                                              "Spain,Sweden");
+    const QByteArray line = LineWith(0, "2,1",
+                                     "1,Turkey,Portugal,Switzerland,Czech Republic,Austria,Croatia,"
+                                     "Germany,Poland,France,Italy,Netherlands,Romania,Greece,Russia,"
+                                     "Spain,Sweden");
     QList<ModVars> states;
     for (const QByteArray &end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray()}) {
         Write(end.isEmpty() ? line : line + end + "ignored second line\r\n");
@@ -141,8 +143,8 @@ TEST_F(ResultsFileTest, ShortLineLeavesTheRestAsItIs)
 
 TEST_F(ResultsFileTest, FlagThatIsNoIntegerLeavesTheSwitch)
 {
-    for (const QByteArray &flag : {QByteArray("abc"), QByteArray("3abc"), QByteArray(""),
-                                  QByteArray("99999999999999999999")}) {
+    for (const QByteArray &flag :
+         {QByteArray("abc"), QByteArray("3abc"), QByteArray(""), QByteArray("99999999999999999999")}) {
         ModVars vars = FreshState();
         vars.ManualOrderFlag = 1;
         Write(LineWith(0, ",", flag + ",Portugal"));

@@ -29,7 +29,8 @@ TEST_F(TournamentTest, GroupTablesAreRankedByTheRules)
                            turkey[Col::GA]}),
               QStringList({"6", "2", "0", "1", "5", "5"}));
     for (int g = 0; g < kGroupCount; ++g)
-        EXPECT_EQ(QStringList(m_vars.GroupRanking[g].begin(), m_vars.GroupRanking[g].end()), Order(m_vars, g));
+        EXPECT_EQ(QStringList(m_vars.GroupRanking[g].begin(), m_vars.GroupRanking[g].end()),
+                  Order(m_vars, g));
 }
 
 TEST_F(TournamentTest, QuarterFinalsArePairedAcrossGroups)
