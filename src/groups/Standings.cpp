@@ -31,12 +31,6 @@ void Add(Tally &tally, std::int64_t amount)
 
 } // namespace
 
-GroupTable *GroupTableOf(ModVars &vars, const QString &strgroup)
-{
-    const int g = GroupIndexOf(strgroup);
-    return g < 0 ? nullptr : &vars.GroupTeams[g];
-}
-
 std::optional<int> GetIndexGroup(const ModVars &vars, const QString &strgroup, const QString &strteam)
 {
     const int g = GroupIndexOf(strgroup);

@@ -6,10 +6,6 @@
 
 namespace fixturo {
 
-// The GroupTeams table selected by a group label ("Group A".."Group D"), or
-// null for any other text.
-GroupTable *GroupTableOf(ModVars &vars, const QString &strgroup);
-
 // Row index (0..3) of strteam in the table of strgroup; empty when the label is
 // none of the four groups or no row holds the name (exact comparison).
 std::optional<int> GetIndexGroup(const ModVars &vars, const QString &strgroup, const QString &strteam);

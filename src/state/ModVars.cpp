@@ -121,11 +121,6 @@ void InitFixtureData(ModVars &vars)
     }
 }
 
-QString GroupLabel(int group)
-{
-    return QStringLiteral("Group ") + QChar(u'A' + group);
-}
-
 const std::array<int, 6> &GroupMatchRows(int group)
 {
     return kGroupRows[group];

@@ -58,9 +58,6 @@ inline constexpr const char *kInitialTeamList =
 // Fills the state with the fixture list and the start values.
 void InitFixtureData(ModVars &vars);
 
-// Group labels "Group A".."Group D" by index 0..3.
-QString GroupLabel(int group);
-
 // The MatchTable rows of the six matches of a group (0..3).
 const std::array<int, 6> &GroupMatchRows(int group);
 

@@ -7,8 +7,8 @@ namespace {
 
 QStringList Stats(const ModVars &vars, const QString &group, const QString &team)
 {
-    const GroupTable *table = GroupTableOf(const_cast<ModVars &>(vars), group);
-    const auto &row = (*table)[GetIndexGroup(vars, group, team).value()];
+    const GroupTable &table = vars.GroupTeams[group.back().unicode() - u'A'];
+    const auto &row = table[GetIndexGroup(vars, group, team).value()];
     return {row[Col::Pts], row[Col::W], row[Col::D], row[Col::L], row[Col::GF], row[Col::GA]};
 }
 

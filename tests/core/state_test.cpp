@@ -37,7 +37,7 @@ TEST(FixtureData, EveryGroupMatchPairsTeamsOfItsOwnGroup)
         QStringList pairs;
         for (int r : GroupMatchRows(g)) {
             const MatchRow &m = vars.MatchTable[r];
-            EXPECT_EQ(m[Match::group], GroupLabel(g));
+            EXPECT_EQ(m[Match::group], QStringLiteral("Group ") + QChar(u'A' + g));
             EXPECT_TRUE(names.contains(m[Match::team1]) && names.contains(m[Match::team2]));
             QStringList pair{m[Match::team1], m[Match::team2]};
             pair.sort();
