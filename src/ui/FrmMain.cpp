@@ -274,26 +274,26 @@ void FrmMain::BuildSchedulePanel(QWidget *client)
 
 void FrmMain::BuildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("MnuFile"));
-    QAction *manual = file->addAction(QStringLiteral("Manual Order"));
-    manual->setObjectName(QStringLiteral("mnumanual"));
-    connect(manual, &QAction::triggered, this, &FrmMain::mnumanual_Click);
-    QAction *update = file->addAction(QStringLiteral("Update Online"));
-    update->setObjectName(QStringLiteral("MnuUpdate"));
-    connect(update, &QAction::triggered, this, &FrmMain::MnuUpdate_Click);
+    const auto addMenu = [this](const char *caption, const char *name) {
+        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    const auto addItem = [this](QMenu *menu, const char *caption, const char *name, void (FrmMain::*slot)()) {
+        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+    };
+    QMenu *file = addMenu("File", "MnuFile");
+    addItem(file, "Manual Order", "mnumanual", &FrmMain::mnumanual_Click);
+    addItem(file, "Update Online", "MnuUpdate", &FrmMain::MnuUpdate_Click);
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("MnuExit"));
     connect(exit, &QAction::triggered, this, &FrmMain::close);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
-    help->setObjectName(QStringLiteral("MnuHelp"));
-    QAction *about = help->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("MnuAbout"));
-    connect(about, &QAction::triggered, this, &FrmMain::MnuAbout_Click);
-    QAction *helpMe = help->addAction(QStringLiteral("Help"));
-    helpMe->setObjectName(QStringLiteral("MnuHelpMe"));
-    connect(helpMe, &QAction::triggered, this, &FrmMain::MnuHelpMe_Click);
+    QMenu *help = addMenu("?", "MnuHelp");
+    addItem(help, "About", "MnuAbout", &FrmMain::MnuAbout_Click);
+    addItem(help, "Help", "MnuHelpMe", &FrmMain::MnuHelpMe_Click);
 }
 
 WindowSteps FrmMain::Steps()
