@@ -7,6 +7,7 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmMatch.h"
 #include "ui/FrmSelectMan.h"
+#include "ui/Message.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
@@ -508,8 +509,7 @@ void FrmMain::SaveResults()
 
 void FrmMain::ShowMessage(QMessageBox::Icon icon, const QString &title, const QString &text)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
-    box.exec();
+    Message(this, icon, title, text);
 }
 
 } // namespace fixturo

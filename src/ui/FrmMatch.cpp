@@ -1,6 +1,7 @@
 #include "ui/FrmMatch.h"
 
 #include "knockout/MatchRules.h"
+#include "ui/Message.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -240,14 +240,9 @@ void FrmMatch::bOk_Click()
     }
 
     // Refused: the texts stay in the boxes for correction.
-    QMessageBox box(this);
-    box.setWindowTitle(QStringLiteral("Fixturo"));
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(
+    Message(
+        this, QMessageBox::NoIcon, QStringLiteral("Fixturo"),
         QString::fromLatin1(outcome == OkOutcome::InsertResults ? kMsgInsertResults : kMsgInsertPenalties));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
 }
 
 } // namespace fixturo

@@ -1,12 +1,12 @@
 #include "ui/FrmSelectMan.h"
 
+#include "ui/Message.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -168,9 +168,7 @@ void FrmSelectMan::Command1_Click()
 {
     const ManualChoices choices = Choices();
     if (!ChoicesComplete(choices)) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fixturo"),
-                        QStringLiteral("Complete all please!"), QMessageBox::Ok, this);
-        box.exec();
+        Message(this, QMessageBox::NoIcon, QStringLiteral("Fixturo"), QStringLiteral("Complete all please!"));
         return;
     }
     const bool useManualOrder = m_chManOrd->isChecked();

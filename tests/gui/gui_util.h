@@ -4,10 +4,13 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include "ui/Message.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +91,20 @@ inline QString AcceptMessageBox(QWidget *modal)
     const QString text = box->text();
     box->accept();
     return text;
+}
+
+// Answers the next message box of the program with `button`, without showing
+// it; its text, then its detail text when it has one, are appended to `seen`.
+inline void AnswerMessage(QStringList *seen = nullptr, QMessageBox::StandardButton button = QMessageBox::Ok)
+{
+    AnswerNextMessage([seen, button](const QMessageBox &box) {
+        if (seen) {
+            *seen << box.text();
+            if (!box.detailedText().isEmpty())
+                *seen << box.detailedText();
+        }
+        return button;
+    });
 }
 
 // The named child of a window, of type T; records a failure when there is none.
