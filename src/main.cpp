@@ -5,7 +5,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fixturo"));
+    // The name decides the user's data folder (~/.local/share/fixturo), where
+    // the results go when the program's own folder cannot be written.
+    QApplication::setApplicationName(QStringLiteral("fixturo"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.fixturo"));
     fixturo::ModVars vars;
     fixturo::FrmMain window(vars, fixturo::ResultsFilePath());
     window.show();

@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace fixturo {
 
@@ -62,9 +64,22 @@ void UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const Wind
     Run(steps.ShowGroupFlags);
 }
 
+QString ChooseResultsPath(const QString &programDir, const QString &dataDir)
+{
+    const QString name = QString::fromLatin1(kResultsFileName);
+    const QString beside = QDir(programDir).filePath(name);
+    const QFileInfo folder(programDir);
+    const QFileInfo file(beside);
+    if ((folder.isDir() && folder.isWritable()) || (file.isFile() && file.isWritable()))
+        return beside;
+    QDir().mkpath(dataDir);
+    return QDir(dataDir).filePath(name);
+}
+
 QString ResultsFilePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kResultsFileName));
+    return ChooseResultsPath(QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace fixturo

@@ -25,7 +25,13 @@ void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps);
 // After a successful online update.
 void UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
 
-// The path of the results file beside the program.
+// Where the results file is kept: beside the program when its folder can be
+// written, or when a results file there can (a program run from its own
+// folder or a USB stick); otherwise in dataDir, which is made when missing.
+QString ChooseResultsPath(const QString &programDir, const QString &dataDir);
+
+// ChooseResultsPath for this program's folder and the user's data folder
+// (QStandardPaths::AppDataLocation, so the application name must be set first).
 QString ResultsFilePath();
 
 } // namespace fixturo
