@@ -57,7 +57,7 @@ contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in usr/bin/fixturo "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
     usr/share/icons/hicolor/scalable/apps/fixturo.svg usr/share/icons/hicolor/256x256/apps/fixturo.png \
     usr/share/icons/hicolor/16x16/apps/fixturo.png usr/share/doc/fixturo/copyright \
-    usr/share/doc/fixturo/changelog.Debian.gz; do
+    usr/share/doc/fixturo/changelog.Debian.gz usr/share/man/man1/fixturo.1.gz; do
     grep -qx "\./$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -q 'Panayiotis Lipiridis' "$root/usr/share/doc/fixturo/copyright" || fail "no flag licence notice"
