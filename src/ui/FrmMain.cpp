@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -178,6 +179,7 @@ FrmMain::FrmMain(ModVars &vars, QString resultsPath, QWidget *parent)
     connect(command1, &QPushButton::clicked, this, &FrmMain::Command1_Click);
 
     BuildMenus();
+    BuildEditMenu();
     // The client area keeps its size; the window follows it and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -295,6 +297,29 @@ void FrmMain::BuildMenus()
     QMenu *help = addMenu("?", "MnuHelp");
     addItem(help, "About", "MnuAbout", &FrmMain::MnuAbout_Click);
     addItem(help, "Help", "MnuHelpMe", &FrmMain::MnuHelpMe_Click);
+}
+
+void FrmMain::BuildEditMenu()
+{
+    m_history = new QUndoStack(this);
+    auto *edit = new QMenu(QStringLiteral("Edit"), this);
+    edit->setObjectName(QStringLiteral("MnuEdit"));
+    // Between "File" and "?".
+    const auto *help = menuBar()->findChild<QMenu *>(QStringLiteral("MnuHelp"));
+    menuBar()->insertMenu(help ? help->menuAction() : nullptr, edit);
+
+    QAction *undo = m_history->createUndoAction(edit, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("MnuUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addAction(undo);
+    QAction *redo = m_history->createRedoAction(edit, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("MnuRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(redo);
+    edit->addSeparator();
+    QAction *fresh = edit->addAction(QStringLiteral("New Championship\u2026"));
+    fresh->setObjectName(QStringLiteral("MnuNewChampionship"));
+    connect(fresh, &QAction::triggered, this, &FrmMain::MnuNewChampionship_Click);
 }
 
 WindowSteps FrmMain::Steps()
@@ -416,12 +441,15 @@ void FrmMain::lblDailySched_Click(int index)
 {
     // The line clicked is the match edited, even when no move came first.
     lblDailySched_MouseMove(index);
+    const Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
     {
         FrmMatch dlg(m_vars, this);
         dlg.exec();
     }
     DialogRefreshSequence(m_vars, Steps());
     SaveResults();
+    if (ResultChanged(before.vars, m_vars, index))
+        Record(QStringLiteral("Result of Match #%1").arg(index + 1), before);
 }
 
 void FrmMain::lblTeam_Click(int index)
@@ -436,6 +464,14 @@ void FrmMain::CmdSecond_Click()
     Frm2Round dlg(m_vars, this);
     // A knockout result is kept as soon as it is entered, like a group result.
     connect(&dlg, &Frm2Round::resultEntered, this, &FrmMain::SaveResults);
+    // Each result that changed its match is a step of its own.
+    Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
+    connect(&dlg, &Frm2Round::resultEntered, this, [this, &before] {
+        const int row = m_vars.SelectedMatch;
+        if (ResultChanged(before.vars, m_vars, row))
+            Record(QStringLiteral("Result of Match #%1").arg(row + 1), before);
+        before = TakeSnapshot(m_vars, m_resultsPath);
+    });
     dlg.exec();
 }
 
@@ -447,19 +483,25 @@ void FrmMain::Command1_Click()
 
 void FrmMain::mnumanual_Click()
 {
+    const Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
     {
         FrmSelectMan dlg(m_vars, this);
         dlg.exec();
     }
     DialogRefreshSequence(m_vars, Steps());
     SaveResults();
+    if (before.vars.TeamList != m_vars.TeamList || before.vars.ManualOrderFlag != m_vars.ManualOrderFlag)
+        Record(QStringLiteral("Manual Order"), before);
 }
 
 void FrmMain::MnuUpdate_Click()
 {
+    // The file as it was, byte for byte, for Undo.
+    const Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
     if (DownloadFile(this, m_update, m_resultsPath)) {
         UpdateRefreshSequence(m_vars, m_resultsPath, Steps());
         SaveResults();
+        Record(QStringLiteral("Online Update"), before);
         ShowMessage(QMessageBox::Warning, QStringLiteral(" Download Successful"),
                     QStringLiteral("Update was made successfully!"));
     } else {
@@ -482,6 +524,37 @@ void FrmMain::MnuHelpMe_Click()
         QMessageBox::NoIcon, QStringLiteral("Fixturo"),
         QStringLiteral("Insert the result or update online, if all teams are pair you can choose 'Manual "
                        "Order' from Menu File."));
+}
+
+void FrmMain::MnuNewChampionship_Click()
+{
+    if (Message(this, QMessageBox::Question, QStringLiteral("Fixturo"),
+                QStringLiteral("Start a new championship? Every result is cleared and the manual order is "
+                               "switched off. Undo brings them back."),
+                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
+    m_vars = FreshChampionship(m_vars);
+    DialogRefreshSequence(m_vars, Steps());
+    SaveResults();
+    Record(QStringLiteral("New Championship"), before);
+}
+
+void FrmMain::Record(const QString &text, const Snapshot &before)
+{
+    m_history->push(new StateStep(text, before, TakeSnapshot(m_vars, m_resultsPath),
+                                  [this](const Snapshot &snapshot) { Restore(snapshot); }));
+}
+
+void FrmMain::Restore(const Snapshot &snapshot)
+{
+    const std::int16_t selected = m_vars.SelectedMatch;
+    m_vars = snapshot.vars;
+    m_vars.SelectedMatch = selected;
+    DialogRefreshSequence(m_vars, Steps());
+    // The exact bytes the file held; without them (there was no file), a save.
+    if (!snapshot.file || !WriteFileBytes(m_resultsPath, *snapshot.file))
+        SaveResults();
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

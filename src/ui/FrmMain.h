@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Sequences.h"
+#include "ui/History.h"
 #include "ui/UpdateOnline.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 class QLabel;
 class QGroupBox;
 class QPushButton;
+class QUndoStack;
 
 namespace fixturo {
 
@@ -34,6 +36,7 @@ private:
     void BuildGroupBoxes(QWidget *client);
     void BuildSchedulePanel(QWidget *client);
     void BuildMenus();
+    void BuildEditMenu();
     WindowSteps Steps();
 
     // Window steps of the sequences.
@@ -53,6 +56,13 @@ private:
     void MnuUpdate_Click();
     void MnuAbout_Click();
     void MnuHelpMe_Click();
+    void MnuNewChampionship_Click();
+
+    // Puts the change from `before` to the present state and file on the
+    // history as one step.
+    void Record(const QString &text, const Snapshot &before);
+    // Undo and redo: the snapshot's state, the dialog refresh, its file bytes.
+    void Restore(const Snapshot &snapshot);
 
     // The two looks of a schedule line; an index outside 0..23 is no line.
     void SetNormalLook(int line);
@@ -68,6 +78,7 @@ private:
     UpdateSettings m_update = DefaultUpdateSettings();
     bool m_saveFailureShown = false;
     bool m_endSaved = false;
+    QUndoStack *m_history = nullptr;
 
     QLabel *m_v = nullptr;
     std::array<QGroupBox *, kGroupCount> m_frGroup{};

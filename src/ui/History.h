@@ -1,0 +1,51 @@
+#pragma once
+
+#include "state/ModVars.h"
+
+#include <QByteArray>
+#include <QUndoCommand>
+
+#include <functional>
+#include <optional>
+
+namespace fixturo {
+
+// The tournament state and the results file's exact bytes at one moment; no
+// bytes when there was no file to read.
+struct Snapshot {
+    ModVars vars;
+    std::optional<QByteArray> file;
+};
+
+Snapshot TakeSnapshot(const ModVars &vars, const QString &resultsPath);
+
+// Writes bytes over a file atomically: the old file stays whole on failure.
+bool WriteFileBytes(const QString &path, const QByteArray &bytes);
+
+// One step of the edit history: the state and file before and after a change.
+// Undo and redo hand the snapshot to put back to `restore`. The change has
+// already happened when the step is pushed, so the first redo does nothing.
+class StateStep : public QUndoCommand {
+public:
+    using Restore = std::function<void(const Snapshot &)>;
+
+    StateStep(const QString &text, Snapshot before, Snapshot after, Restore restore);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    Snapshot m_before;
+    Snapshot m_after;
+    Restore m_restore;
+    bool m_done = false;
+};
+
+// True when a result field (goals or penalties) of row `row` differs.
+bool ResultChanged(const ModVars &a, const ModVars &b, int row);
+
+// The state of a fresh championship: the fixture list without any result and
+// with the manual order switched off; the team order stored in TeamList stays.
+ModVars FreshChampionship(const ModVars &vars);
+
+} // namespace fixturo
