@@ -156,7 +156,7 @@ void DrawGroup(QPainter &painter, Flags &flags, const QRectF &box, int g, const 
         const auto &row = vars.GroupTeams[g][i];
         const qreal top = box.top() + kFirstRow + kRowStep * i;
         const QRectF line(box.left() + 24, top, box.width() - 48, kRowHeight);
-        DrawText(painter, line, Qt::AlignLeft | Qt::AlignVCenter, row[Col::Name], Sans(30, i < 2), Qt::black);
+        DrawText(painter, line, Qt::AlignLeft | Qt::AlignVCenter, row[Col::Name], Sans(30), Qt::black);
         flags.Draw(painter, row[Col::Name], QPointF(box.left() + kStatsLeft - 76, top + 7), kFlagHeight);
         DrawText(painter, line.adjusted(kStatsLeft - 24, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                  StatisticsLine(row), mono, Qt::black);
