@@ -3,7 +3,7 @@
 # when any of them is missing. Sourced by run.sh and test.sh.
 fixturo_install_deps() {
     local packages=(build-essential cmake libgtest-dev qt6-base-dev qt6-svg-dev
-                    fonts-liberation2 xvfb xauth imagemagick python3 "$@")
+                    fonts-liberation2 xvfb xauth imagemagick python3 poppler-utils "$@")
     local missing=()
     local p
     for p in "${packages[@]}"; do

@@ -160,6 +160,16 @@ bool HasFlag(const QString &name)
                        [&](const char *k) { return key == QLatin1String(k); });
 }
 
+QSize FlagSize(const QString &name)
+{
+    const QString key = FlagKey(name);
+    if (key == QLatin1String("CROATIA"))
+        return {20, 10};
+    if (key == QLatin1String("GERMANY"))
+        return {20, 12};
+    return {20, 13};
+}
+
 QString TeamArticlePath(const QString &name)
 {
     for (const Article &a : kArticles)

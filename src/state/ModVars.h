@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringView>
 
@@ -73,6 +74,10 @@ QString FlagKey(const QString &name);
 
 // The 16 team flag keys; a name whose key is not among them has no flag.
 bool HasFlag(const QString &name);
+
+// The shape of a team's flag wherever it is shown, in pixels at 96 dots per
+// inch: 20 wide and 13 high (Croatia 10, Germany 12).
+QSize FlagSize(const QString &name);
 
 // The path of a team's encyclopedia article, or an empty text for a name that
 // is none of the 16 teams (exact, case-sensitive comparison).

@@ -2,6 +2,7 @@
 
 #include "groups/GroupLines.h"
 #include "groups/Ranking.h"
+#include "report/Report.h"
 #include "storage/ResultsFile.h"
 #include "ui/Frm2Round.h"
 #include "ui/FrmAbout.h"
@@ -15,17 +16,22 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
+#include <tuple>
 
 namespace fixturo {
 
@@ -290,6 +296,16 @@ void FrmMain::BuildMenus()
     QMenu *file = addMenu("File", "MnuFile");
     addItem(file, "Manual Order", "mnumanual", &FrmMain::mnumanual_Click);
     addItem(file, "Update Online", "MnuUpdate", &FrmMain::MnuUpdate_Click);
+    file->addSeparator();
+    for (const auto &[caption, name, slot] :
+         {std::tuple{u"Print\u2026", "MnuPrint", &FrmMain::MnuPrint_Click},
+          std::tuple{u"Export\u2026", "MnuExport", &FrmMain::MnuExport_Click},
+          std::tuple{u"Export Results as CSV\u2026", "MnuExportCsv", &FrmMain::MnuExportCsv_Click}}) {
+        QAction *action = file->addAction(QString::fromUtf16(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+    }
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("MnuExit"));
     connect(exit, &QAction::triggered, this, &FrmMain::close);
@@ -510,6 +526,59 @@ void FrmMain::MnuUpdate_Click()
             QStringLiteral("There was a error making the Update. Make sure that you are online and try "
                            "again!"));
     }
+}
+
+void FrmMain::MnuPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Fixturo"));
+    QPrintDialog dlg(&printer, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    QString error;
+    if (!PrintChampionship(printer, m_vars, &error))
+        Message(this, QMessageBox::Critical, QStringLiteral("Fixturo"),
+                QStringLiteral("The championship could not be printed."), QMessageBox::Ok, error);
+}
+
+void FrmMain::MnuExport_Click()
+{
+    const QString pdf = QStringLiteral("PDF document (*.pdf)");
+    const QString png = QStringLiteral("PNG picture (*.png)");
+    const QString svg = QStringLiteral("SVG drawing (*.svg)");
+    QString filter = pdf;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export"), QDir::home().filePath(QStringLiteral("fixturo.pdf")),
+        QStringList{pdf, png, svg}.join(QLatin1String(";;")), &filter);
+    if (path.isEmpty())
+        return;
+    // A name typed without an extension takes the one of the chosen type.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter == png   ? QStringLiteral(".png")
+                : filter == svg ? QStringLiteral(".svg")
+                                : QStringLiteral(".pdf");
+    QString error;
+    if (!ExportChampionship(m_vars, path, &error))
+        Message(this, QMessageBox::Critical, QStringLiteral("Fixturo"),
+                QStringLiteral("The championship could not be exported to %1.")
+                    .arg(QDir::toNativeSeparators(path)),
+                QMessageBox::Ok, error);
+}
+
+void FrmMain::MnuExportCsv_Click()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Results as CSV"),
+                                                      QDir::home().filePath(QStringLiteral("results.csv")),
+                                                      QStringLiteral("CSV file (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!ExportResultsCsv(m_vars, path, &error))
+        Message(
+            this, QMessageBox::Critical, QStringLiteral("Fixturo"),
+            QStringLiteral("The results could not be exported to %1.").arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Ok, error);
 }
 
 void FrmMain::MnuAbout_Click()

@@ -54,6 +54,9 @@ private:
     void Command1_Click();
     void mnumanual_Click();
     void MnuUpdate_Click();
+    void MnuPrint_Click();
+    void MnuExport_Click();
+    void MnuExportCsv_Click();
     void MnuAbout_Click();
     void MnuHelpMe_Click();
     void MnuNewChampionship_Click();

@@ -75,15 +75,6 @@ QPixmap Picture(const QString &path, QSize size, bool opaque)
     return pixmap;
 }
 
-QSize FlagSize(const QString &key)
-{
-    if (key == QLatin1String("CROATIA"))
-        return {20, 10};
-    if (key == QLatin1String("GERMANY"))
-        return {20, 12};
-    return {20, 13};
-}
-
 // Pointers are drawn at their own size: not every platform scales a pointer
 // picture by its pixel ratio.
 QCursor Pointer(const QString &path, QSize size, QPoint hotSpot, Qt::CursorShape fallback)
@@ -101,7 +92,7 @@ QPixmap FlagPicture(const QString &name)
     if (!HasFlag(name))
         return {};
     const QString key = FlagKey(name);
-    return Picture(QStringLiteral(":/flags/%1.png").arg(key), FlagSize(key), true);
+    return Picture(QStringLiteral(":/flags/%1.png").arg(key), FlagSize(name), true);
 }
 
 QPixmap StadiumPicture(Stadium stadium)

@@ -1,0 +1,168 @@
+// The championship page and the CSV, on the real results of June 2008.
+#include "app/Sequences.h"
+#include "groups/GroupLines.h"
+#include "knockout/Knockout.h"
+#include "report/Report.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace fixturo {
+namespace {
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartupSequence(m_vars, QStringLiteral(FIXTURO_TEST_DATA "/full_tournament.txt"), {});
+    }
+    QString File(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir m_dir;
+    ModVars m_vars;
+};
+
+// The text of a PDF in drawing order (pdftotext of poppler-utils), blanks simplified per line.
+QString PdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000));
+    QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines.join(u'\n');
+}
+
+TEST_F(ReportTest, PrintedAndExportedPdfHoldTablesResultsBracketAndChampion)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(File("printed.pdf"));
+    ASSERT_TRUE(PrintChampionship(printer, m_vars, nullptr));
+    ASSERT_TRUE(ExportChampionship(m_vars, File("exported.pdf"), nullptr));
+    ModVars bracket = m_vars;
+    ASSERT_EQ(SetVarsMatch(bracket), QStringLiteral("Spain"));
+    for (const char *pdf : {"printed.pdf", "exported.pdf"}) {
+        const QString text = PdfText(File(pdf));
+        for (const GroupTable &group : m_vars.GroupTeams)
+            for (const auto &row : group)
+                EXPECT_TRUE(text.contains(row[Col::Name] + u' ' + StatisticsLine(row).simplified())) << pdf;
+        for (int r = 0; r < kGroupMatchCount; ++r) {
+            const MatchRow &m = m_vars.MatchTable[r];
+            EXPECT_TRUE(text.contains(QStringLiteral("%1 %2 %3 - %4 %5")
+                                          .arg(m[Match::date], m[Match::team1], m[Match::goals1],
+                                               m[Match::goals2], m[Match::team2])))
+                << pdf << " match " << r + 1;
+        }
+        for (const BracketSlot &slot : kBracketSlots)
+            EXPECT_TRUE(text.contains(SlotText(bracket, slot).simplified())) << pdf << " " << slot.labelIndex;
+        EXPECT_TRUE(text.contains(QStringLiteral("CHAMPION\nSpain"))) << pdf;
+    }
+}
+
+TEST_F(ReportTest, PngAndSvgShowTheWholePage)
+{
+    ASSERT_TRUE(ExportChampionship(m_vars, File("page.PNG"), nullptr));
+    const QImage image(File("page.PNG"));
+    ASSERT_EQ(image.size(), QSize(1754, 1240)); // A4 on its side at 150 dpi
+    int white = 0, panel = 0, samples = 0;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4, ++samples) {
+            white += image.pixel(x, y) == qRgb(255, 255, 255);
+            panel += image.pixel(x, y) == qRgb(0, 64, 64);
+        }
+    EXPECT_GT(panel, samples / 10) << "no schedule panel";
+    EXPECT_LT(white + panel, samples * 9 / 10) << "no tables and bracket";
+
+    ASSERT_TRUE(ExportChampionship(m_vars, File("page.svg"), nullptr));
+    QFile svg(File("page.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
+            texts << xml.text().toString().simplified();
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(texts.value(texts.indexOf(QStringLiteral("CHAMPION")) + 1), QStringLiteral("Spain"));
+}
+
+// RFC 4180 records: fields split at commas and CR LF outside quotes, quotes doubled inside.
+QList<QStringList> ParseCsv(const QString &csv)
+{
+    QList<QStringList> records{{}};
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        if (quoted && c == u'"' && csv.mid(i + 1, 1) == QLatin1String("\""))
+            field += csv[++i];
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u',' || csv.mid(i, 2) == QLatin1String("\r\n"))) {
+            records.last() << std::exchange(field, {});
+            if (c == u'\r') {
+                records << QStringList{};
+                ++i;
+            }
+        } else
+            field += c;
+    }
+    EXPECT_TRUE(records.last().isEmpty() && field.isEmpty()) << "no CR LF at the end";
+    records.removeLast();
+    return records;
+}
+
+TEST_F(ReportTest, CsvGivesEveryMatchBack)
+{
+    m_vars.MatchTable[0][Match::city] = QStringLiteral("Basel, \"Joggeli\"\r\nnorth");
+    ASSERT_TRUE(ExportResultsCsv(m_vars, File("results.csv"), nullptr));
+    QFile file(File("results.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QStringList> records = ParseCsv(QString::fromUtf8(file.readAll()));
+    ASSERT_EQ(records.size(), 1 + kMatchCount);
+    EXPECT_EQ(records[0].join(u'|'), QStringLiteral("Number|Stage|Date|Time|City|Stadium|Team 1|Team 2|"
+                                                    "Goals 1|Goals 2|Penalties 1|Penalties 2"));
+    ModVars bracket = m_vars;
+    SetVarsMatch(bracket);
+    for (int r = 0; r < kMatchCount; ++r) {
+        QStringList expected{QString::number(r + 1), records[r + 1].value(1)};
+        for (const int f : {Match::date, Match::time, Match::city, Match::stadium, Match::team1, Match::team2,
+                            Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
+            expected << bracket.MatchTable[r][f];
+        EXPECT_EQ(records[r + 1].join(u'|'), expected.join(u'|'));
+    }
+    EXPECT_EQ(records[28].mid(1, 1) + records[28].mid(6),
+              QStringList({"Quarter-final", "Spain", "Italy", "0", "0", "4", "2"}));
+    EXPECT_EQ(records[31].mid(1, 1) + records[31].mid(6),
+              QStringList({"Final", "Germany", "Spain", "0", "1", "", ""}));
+}
+
+TEST_F(ReportTest, FailedExportLeavesNoFileAndSaysWhy)
+{
+    for (const char *name : {"page.txt", "page", "missing/page.pdf", "missing/results.csv"}) {
+        QString error;
+        const QString path = File(name);
+        EXPECT_FALSE(path.endsWith(QLatin1String(".csv")) ? ExportResultsCsv(m_vars, path, &error)
+                                                          : ExportChampionship(m_vars, path, &error));
+        EXPECT_FALSE(error.isEmpty()) << name;
+        EXPECT_FALSE(QFile::exists(path)) << name;
+    }
+}
+
+} // namespace
+} // namespace fixturo
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
