@@ -123,7 +123,7 @@ QString SideSpoken(const MatchRow &row, int side)
     if (!goals.isEmpty())
         spoken += u' ' + goals;
     if (!penalties.isEmpty())
-        spoken += QStringLiteral(", %1 on penalties").arg(penalties);
+        spoken += QStringLiteral(" (%1 on penalties)").arg(penalties);
     return spoken;
 }
 

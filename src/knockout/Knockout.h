@@ -38,7 +38,7 @@ extern const std::array<BracketSlot, 14> kBracketSlots;
 QString SlotText(const ModVars &vars, const BracketSlot &slot);
 
 // What a screen reader says for one side of a knockout row: the name, then the
-// goals and the penalty goals as stored ("Portugal 1, 4 on penalties").
+// goals and the penalty goals as stored ("Portugal 1 (4 on penalties)").
 QString SideSpoken(const MatchRow &row, int side);
 
 // What a screen reader says for a knockout match area: "Match 25: Portugal 2,

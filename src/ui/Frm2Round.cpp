@@ -404,7 +404,8 @@ bool Frm2Round::lblMatch_KeyPress(int row, const QKeyEvent &key)
     case Qt::Key_Left:
         m_lblMatch[kMatchAreas[(index + count - 1) % count].tagged]->setFocus(Qt::BacktabFocusReason);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -327,7 +327,9 @@ void FrmMain::BuildMenus()
     const auto addKey = [this](const QKeySequence &keys, const auto &slot) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
     };
-    const auto openMenu = [this](QMenu *menu) { return [this, menu] { menuBar()->setActiveAction(menu->menuAction()); }; };
+    const auto openMenu = [this](QMenu *menu) {
+        return [this, menu] { menuBar()->setActiveAction(menu->menuAction()); };
+    };
     addKey(QKeySequence(Qt::ALT | Qt::Key_F), openMenu(file));
     addKey(QKeySequence(Qt::ALT | Qt::Key_H), openMenu(help));
     addKey(QKeySequence(Qt::Key_F10), openMenu(file));
@@ -461,16 +463,31 @@ bool FrmMain::lblDailySched_KeyPress(int index, const QKeyEvent &key)
         return false;
     int target = index;
     switch (key.key()) {
-    case Qt::Key_Up: target = index - 1; break;
-    case Qt::Key_Down: target = index + 1; break;
-    case Qt::Key_PageUp: target = index - kSchedPage; break;
-    case Qt::Key_PageDown: target = index + kSchedPage; break;
-    case Qt::Key_Home: target = 0; break;
-    case Qt::Key_End: target = kGroupMatchCount - 1; break;
+    case Qt::Key_Up:
+        target = index - 1;
+        break;
+    case Qt::Key_Down:
+        target = index + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = index - kSchedPage;
+        break;
+    case Qt::Key_PageDown:
+        target = index + kSchedPage;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = kGroupMatchCount - 1;
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: lblDailySched_Click(index); return true;
-    default: return false;
+    case Qt::Key_Space:
+        lblDailySched_Click(index);
+        return true;
+    default:
+        return false;
     }
     FocusLine(std::clamp(target, 0, kGroupMatchCount - 1));
     return true;
