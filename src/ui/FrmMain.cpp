@@ -128,11 +128,10 @@ void ShowFlag(QLabel *label, const QString &team)
 
 // A name wider than its place is drawn a little smaller rather than running
 // under the flag beside it.
-void FitToWidth(QLabel *label, const QFont &font)
+void FitToWidth(QLabel *label, const QFont &font, int width)
 {
     QFont fitted = font;
-    while (fitted.pointSizeF() > 6 &&
-           QFontMetricsF(fitted).horizontalAdvance(label->text()) > label->contentsRect().width())
+    while (fitted.pointSizeF() > 6 && QFontMetricsF(fitted).horizontalAdvance(label->text()) > width)
         fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
     label->setFont(fitted);
 }
@@ -367,7 +366,8 @@ void FrmMain::DrawGroupTables()
         for (int i = 0; i < kTeamsPerGroup; ++i) {
             const auto &row = m_vars.GroupTeams[g][i];
             m_lblTeam[kTeamsPerGroup * g + i]->setText(row[Col::Name]);
-            FitToWidth(m_lblTeam[kTeamsPerGroup * g + i], Font("Arial", 8.25));
+            FitToWidth(m_lblTeam[kTeamsPerGroup * g + i], Font("Arial", 8.25),
+                       Twips(kFlagLefts[g] - kTeamLeft));
             m_lblTable[kTeamsPerGroup * g + i]->setText(StatisticsLine(row));
             m_lblTable[kTeamsPerGroup * g + i]->setAccessibleName(StatisticsSpoken(row));
         }

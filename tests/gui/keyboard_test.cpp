@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QScreen>
 
 #include <cmath>
@@ -97,8 +96,14 @@ TEST(Keyboard, PlaysAGroupAndAKnockoutMatchFromTheMainWindowToTheSavedFile)
     EXPECT_EQ(Spoken(window, u"ImgFlagD_3"_s), NamedChild<QLabel>(window, u"lblTeam_15"_s)->text());
     EXPECT_TRUE(
         Spoken(window, u"lblTable_0"_s).startsWith(NamedChild<QLabel>(window, u"lblTeam_0"_s)->text()));
-    for (const QLabel *team : window.findChildren<QLabel *>(QRegularExpression(u"^lblTeam_"_s)))
-        EXPECT_LE(team->fontMetrics().horizontalAdvance(team->text()), team->contentsRect().width());
+    for (int n = 0; n < 16; ++n) {
+        const auto *team = NamedChild<QLabel>(window, u"lblTeam_%1"_s.arg(n));
+        const auto *flag = NamedChild<QLabel>(
+            window, u"ImgFlag%1_%2"_s.arg(QStringList{{}, u"B"_s, u"C"_s, u"D"_s}[n / 4]).arg(n % 4));
+        ASSERT_TRUE(team && flag);
+        EXPECT_LE(team->x() + team->fontMetrics().horizontalAdvance(team->text()), flag->x())
+            << team->text().toStdString();
+    }
     EXPECT_EQ(Spoken(window, u"ImgFlagRound_47"_s), vars.MatchTable[23][Match::team2]);
 
     for (int i = 0; i < 3 && !Focused().startsWith(u"lblDailySched"_s); ++i)
