@@ -13,6 +13,13 @@ QString StatisticsLine(const std::array<QString, Col::ColumnCount> &row)
            u' ' + GetStrinGoal(row[Col::GF], row[Col::GA]);
 }
 
+QString StatisticsSpoken(const std::array<QString, Col::ColumnCount> &row)
+{
+    return QStringLiteral("%1: %2 points, %3 won, %4 drawn, %5 lost, %6 goals for, %7 against")
+        .arg(row[Col::Name], row[Col::Pts], row[Col::W], row[Col::D], row[Col::L], row[Col::GF],
+             row[Col::GA]);
+}
+
 QString GroupHeading(int group)
 {
     return QStringLiteral("GROUP ") + QChar(u'A' + group) + QStringLiteral("      Pts W D L GF GA");

@@ -17,6 +17,11 @@ QString GetStrinGoal(const QString &First, const QString &second);
 // apart, one space, then the goals (GetStrinGoal). No other padding.
 QString StatisticsLine(const std::array<QString, Col::ColumnCount> &row);
 
+// What a screen reader says for a group table row: the name, then every
+// column with its meaning ("Portugal: 6 points, 2 won, 0 drawn, 0 lost, 5
+// goals for, 1 against").
+QString StatisticsSpoken(const std::array<QString, Col::ColumnCount> &row);
+
 // The heading of group box 0..3: "GROUP A      Pts W D L GF GA" for group 0.
 QString GroupHeading(int group);
 

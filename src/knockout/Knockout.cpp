@@ -114,4 +114,25 @@ QString SlotText(const ModVars &vars, const BracketSlot &slot)
            row[slot.side];
 }
 
+QString SideSpoken(const MatchRow &row, int side)
+{
+    const bool first = side == Match::team1;
+    const QString &goals = row[first ? Match::goals1 : Match::goals2];
+    const QString &penalties = row[first ? Match::penalties1 : Match::penalties2];
+    QString spoken = row[side];
+    if (!goals.isEmpty())
+        spoken += u' ' + goals;
+    if (!penalties.isEmpty())
+        spoken += QStringLiteral(" (%1 on penalties)").arg(penalties);
+    return spoken;
+}
+
+QString MatchSpoken(const ModVars &vars, int row)
+{
+    const MatchRow &match = vars.MatchTable[row];
+    return QStringLiteral("Match %1: %2, %3")
+        .arg(row + 1)
+        .arg(SideSpoken(match, Match::team1), SideSpoken(match, Match::team2));
+}
+
 } // namespace fixturo

@@ -37,4 +37,12 @@ extern const std::array<BracketSlot, 14> kBracketSlots;
 // The text of a slot: the score part followed by the side's name.
 QString SlotText(const ModVars &vars, const BracketSlot &slot);
 
+// What a screen reader says for one side of a knockout row: the name, then the
+// goals and the penalty goals as stored ("Portugal 1 (4 on penalties)").
+QString SideSpoken(const MatchRow &row, int side);
+
+// What a screen reader says for a knockout match area: "Match 25: Portugal 2,
+// Germany 3".
+QString MatchSpoken(const ModVars &vars, int row);
+
 } // namespace fixturo

@@ -1,12 +1,14 @@
 #include "ui/Frm2Round.h"
 
 #include "knockout/Knockout.h"
+#include "ui/FocusLabel.h"
 #include "ui/FrmMatch.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,9 +16,11 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace fixturo {
 
-const char *const Frm2Round::kHomePage = "https://fixturo.example.org";
+const char *const Frm2Round::kHomePage = FIXTURO_HOME_PAGE;
 
 namespace {
 
@@ -176,7 +180,9 @@ QString Indexed(const char *name, int index)
 Frm2Round::Frm2Round(ModVars &vars, QWidget *parent) : QDialog(parent), m_vars(vars)
 {
     setObjectName(QStringLiteral("Frm2Round"));
-    setWindowTitle(QString());
+    // Blank rather than empty: the platform shows the program's name in place
+    // of an empty title.
+    setWindowTitle(QStringLiteral(" "));
     setModal(true);
     setFixedSize(Twips(11430), Twips(8205));
     setFont(Arial(8.25, false)); // the window's default font, as the layout's sizes expect
@@ -235,7 +241,7 @@ void Frm2Round::BuildLayout()
     m_bExit = new QPushButton(QStringLiteral("Exit"), this);
     m_bExit->setObjectName(QStringLiteral("bExit"));
     m_bExit->setGeometry(TwipsRect(8115, 6675, 1065, 390));
-    m_bExit->setAutoDefault(false);
+    m_bExit->setAutoDefault(true); // Return presses it when it has the focus
     connect(m_bExit, &QPushButton::clicked, this, &QDialog::reject);
 
     m_label1 =
@@ -271,15 +277,20 @@ void Frm2Round::BuildLayout()
     champion->setPalette(blue);
     m_lblTeam[kChampionLabel] = champion;
 
+    // The tagged areas take the keyboard focus in match order, before Exit.
     for (const MatchArea &a : kMatchAreas) {
-        QLabel *area =
-            MakeLabel(this, Indexed("lblMatch", a.tagged), TwipsRect(a.left, a.top, 2115, a.height));
+        auto *area = new FocusLabel(this);
+        area->setObjectName(Indexed("lblMatch", a.tagged));
+        area->setGeometry(TwipsRect(a.left, a.top, 2115, a.height));
+        area->setFocusPolicy(Qt::StrongFocus);
         area->setProperty("tag", QString::number(a.row));
         area->setCursor(MatchCursor());
         area->setMouseTracking(true);
         area->installEventFilter(this);
         m_lblMatch[a.tagged] = area;
+        QWidget::setTabOrder(area, m_bExit);
     }
+    m_lblMatch[kMatchAreas.front().tagged]->setFocus();
 
     for (const Place &p : kFlagPlaces) {
         QLabel *flag = MakeLabel(this, Indexed("ImgFlagRound", p.index), TwipsRect(p.left, p.top, 375, 255));
@@ -294,8 +305,12 @@ void Frm2Round::SetVarsMatch()
 
 void Frm2Round::UpdateBracketLabels()
 {
-    for (const BracketSlot &slot : kBracketSlots)
+    for (const BracketSlot &slot : kBracketSlots) {
         m_lblTeam[slot.labelIndex]->setText(SlotText(m_vars, slot));
+        m_lblTeam[slot.labelIndex]->setAccessibleName(SideSpoken(m_vars.MatchTable[slot.row], slot.side));
+    }
+    for (const MatchArea &a : kMatchAreas)
+        m_lblMatch[a.tagged]->setAccessibleName(MatchSpoken(m_vars, a.row));
     if (const auto champion = KnockoutWinner(m_vars.MatchTable[30]))
         m_lblTeam[kChampionLabel]->setText(*champion);
 }
@@ -314,6 +329,7 @@ void Frm2Round::setflags()
             flag.setDevicePixelRatio(ratio);
         }
         image->setPixmap(flag);
+        image->setAccessibleName(name);
     };
     load(m_imgFlagRound[kChampionFlag], m_lblTeam[kChampionLabel]->text());
     for (const BracketSlot &slot : kBracketSlots)
@@ -345,6 +361,8 @@ bool Frm2Round::eventFilter(QObject *watched, QEvent *event)
             lblMatch_MouseDown(row);
             return true;
         }
+        if (event->type() == QEvent::KeyPress)
+            return lblMatch_KeyPress(row, *static_cast<QKeyEvent *>(event));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -361,6 +379,34 @@ void Frm2Round::lblMatch_MouseDown(int row)
     UpdateBracketLabels();
     setflags();
     emit resultEntered();
+}
+
+bool Frm2Round::lblMatch_KeyPress(int row, const QKeyEvent &key)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const auto at = std::find_if(kMatchAreas.begin(), kMatchAreas.end(),
+                                 [row](const MatchArea &a) { return a.row == row; });
+    const auto index = static_cast<int>(at - kMatchAreas.begin());
+    const int count = static_cast<int>(kMatchAreas.size());
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        lblMatch_MouseDown(row);
+        m_lblMatch[at->tagged]->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        m_lblMatch[kMatchAreas[(index + 1) % count].tagged]->setFocus(Qt::TabFocusReason);
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        m_lblMatch[kMatchAreas[(index + count - 1) % count].tagged]->setFocus(Qt::BacktabFocusReason);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Frm2Round::Label3_Click()

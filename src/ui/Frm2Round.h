@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QKeyEvent;
 
 namespace fixturo {
 
@@ -36,6 +37,8 @@ private:
     void UpdateBracketLabels();
     void setflags();
     void lblMatch_MouseDown(int row);
+    // Enter or Space opens the match; the arrows move to the next or previous one.
+    bool lblMatch_KeyPress(int row, const QKeyEvent &key);
     void Label3_Click();
 
     ModVars &m_vars;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace fixturo {
 
@@ -46,6 +47,10 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     palette.setColor(QPalette::Text, Qt::white);
     m_text1->setPalette(palette);
     m_text1->setPlainText(QString::fromLatin1(kNotice));
+
+    // Centred on the screen, like the other secondary windows.
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
 }
 
 bool FrmAbout::eventFilter(QObject *watched, QEvent *event)

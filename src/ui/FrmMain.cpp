@@ -4,6 +4,7 @@
 #include "groups/Ranking.h"
 #include "report/Report.h"
 #include "storage/ResultsFile.h"
+#include "ui/FocusLabel.h"
 #include "ui/Frm2Round.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMatch.h"
@@ -19,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -28,6 +30,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QUndoStack>
+#include <QShortcut>
 #include <QUrl>
 
 #include <algorithm>
@@ -119,12 +122,29 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
     return label;
 }
 
-// Shows a picture in a control; a missing picture leaves the control as it was.
-void SetPicture(QLabel *label, const QPixmap &picture)
+// Shows the flag of a team, named for a screen reader; a name without a flag
+// leaves the control as it was.
+void ShowFlag(QLabel *label, const QString &team)
 {
-    if (!picture.isNull())
-        label->setPixmap(picture);
+    const QPixmap picture = FlagPicture(team);
+    if (picture.isNull())
+        return;
+    label->setPixmap(picture);
+    label->setAccessibleName(team);
 }
+
+// A name wider than its place is drawn a little smaller rather than running
+// under the flag beside it.
+void FitToWidth(QLabel *label, const QFont &font, int width)
+{
+    QFont fitted = font;
+    while (fitted.pointSizeF() > 6 && QFontMetricsF(fitted).horizontalAdvance(label->text()) > width)
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    label->setFont(fitted);
+}
+
+// Lines a Page Up or Page Down key moves in the daily schedule.
+constexpr int kSchedPage = 6;
 
 // A frame in the classic etched look whose caption interrupts the top line,
 // drawn in the box's own font and caption colour.
@@ -176,6 +196,8 @@ FrmMain::FrmMain(ModVars &vars, QString resultsPath, QWidget *parent)
     cmdSecond->setObjectName(QStringLiteral("CmdSecond"));
     cmdSecond->setGeometry(Rect(kCmdSecond));
     cmdSecond->setCursor(MatchCursor());
+    cmdSecond->setAutoDefault(true); // Return presses it when it has the focus
+    cmdSecond->setFocus();
     connect(cmdSecond, &QPushButton::clicked, this, &FrmMain::CmdSecond_Click);
 
     auto *command1 = new QPushButton(QStringLiteral("Command1"), client);
@@ -262,9 +284,13 @@ void FrmMain::BuildSchedulePanel(QWidget *client)
 
     for (int i = 0; i < kGroupMatchCount; ++i) {
         const int top = kSchedTop + kSchedStep * i;
-        QLabel *line = MakeLabel(client, QStringLiteral("lblDailySched_%1").arg(i),
-                                 TwipsRect(kSchedLeft, top, kSchedWidth, kSchedHeight));
+        auto *line = new FocusLabel(client);
+        line->setObjectName(QStringLiteral("lblDailySched_%1").arg(i));
+        line->setGeometry(TwipsRect(kSchedLeft, top, kSchedWidth, kSchedHeight));
+        line->setTextFormat(Qt::PlainText);
         line->setFont(Font("Arial", 6.75));
+        // The schedule is one tab stop: the line last used, line 0 at first.
+        line->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         line->setMouseTracking(true);
         line->installEventFilter(this);
         m_lblDailySched[i] = line;
@@ -313,6 +339,19 @@ void FrmMain::BuildMenus()
     QMenu *help = addMenu("?", "MnuHelp");
     addItem(help, "About", "MnuAbout", &FrmMain::MnuAbout_Click);
     addItem(help, "Help", "MnuHelpMe", &FrmMain::MnuHelpMe_Click);
+
+    // Keys for the menus; the captions stay as they are, without access keys.
+    const auto addKey = [this](const QKeySequence &keys, const auto &slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    const auto openMenu = [this](QMenu *menu) {
+        return [this, menu] { menuBar()->setActiveAction(menu->menuAction()); };
+    };
+    addKey(QKeySequence(Qt::ALT | Qt::Key_F), openMenu(file));
+    addKey(QKeySequence(Qt::ALT | Qt::Key_H), openMenu(help));
+    addKey(QKeySequence(Qt::Key_F10), openMenu(file));
+    addKey(QKeySequence(Qt::Key_F1), [this] { MnuHelpMe_Click(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 }
 
 void FrmMain::BuildEditMenu()
@@ -336,6 +375,9 @@ void FrmMain::BuildEditMenu()
     QAction *fresh = edit->addAction(QStringLiteral("New Championship\u2026"));
     fresh->setObjectName(QStringLiteral("MnuNewChampionship"));
     connect(fresh, &QAction::triggered, this, &FrmMain::MnuNewChampionship_Click);
+    // Alt+E opens the menu, as Alt+F and Alt+H open theirs.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this), &QShortcut::activated, this,
+            [this, edit] { menuBar()->setActiveAction(edit->menuAction()); });
 }
 
 WindowSteps FrmMain::Steps()
@@ -351,8 +393,8 @@ WindowSteps FrmMain::Steps()
 void FrmMain::LoadScheduleFlags()
 {
     for (int i = 0; i < kGroupMatchCount; ++i) {
-        SetPicture(m_imgFlagRound[2 * i], FlagPicture(m_vars.MatchTable[i][Match::team1]));
-        SetPicture(m_imgFlagRound[2 * i + 1], FlagPicture(m_vars.MatchTable[i][Match::team2]));
+        ShowFlag(m_imgFlagRound[2 * i], m_vars.MatchTable[i][Match::team1]);
+        ShowFlag(m_imgFlagRound[2 * i + 1], m_vars.MatchTable[i][Match::team2]);
     }
 }
 
@@ -368,7 +410,10 @@ void FrmMain::DrawGroupTables()
         for (int i = 0; i < kTeamsPerGroup; ++i) {
             const auto &row = m_vars.GroupTeams[g][i];
             m_lblTeam[kTeamsPerGroup * g + i]->setText(row[Col::Name]);
+            FitToWidth(m_lblTeam[kTeamsPerGroup * g + i], Font("Arial", 8.25),
+                       Twips(kFlagLefts[g] - kTeamLeft));
             m_lblTable[kTeamsPerGroup * g + i]->setText(StatisticsLine(row));
+            m_lblTable[kTeamsPerGroup * g + i]->setAccessibleName(StatisticsSpoken(row));
         }
 }
 
@@ -376,7 +421,7 @@ void FrmMain::ShowGroupFlags()
 {
     for (int i = 0; i < kTeamsPerGroup; ++i)
         for (int g = 0; g < kGroupCount; ++g)
-            SetPicture(m_groupFlags[g][i], FlagPicture(m_vars.GroupTeams[g][i][Col::Name]));
+            ShowFlag(m_groupFlags[g][i], m_vars.GroupTeams[g][i][Col::Name]);
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
@@ -401,6 +446,14 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
         lblDailySched_MouseMove(static_cast<int>(line - m_lblDailySched.begin()));
         return false;
     }
+    // A line that takes the keyboard focus looks and counts as pointed at.
+    if (isLine && type == QEvent::FocusIn) {
+        lblDailySched_MouseMove(static_cast<int>(line - m_lblDailySched.begin()));
+        return false;
+    }
+    if (isLine && type == QEvent::KeyPress)
+        return lblDailySched_KeyPress(static_cast<int>(line - m_lblDailySched.begin()),
+                                      *static_cast<QKeyEvent *>(event));
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
         return static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     if (type == QEvent::MouseButtonRelease) {
@@ -441,21 +494,68 @@ void FrmMain::SetHighlightLook(int line)
     label->setAutoFillBackground(true);
 }
 
+void FrmMain::FocusLine(int line)
+{
+    for (int i = 0; i < kGroupMatchCount; ++i)
+        m_lblDailySched[i]->setFocusPolicy(i == line ? Qt::StrongFocus : Qt::ClickFocus);
+    m_lblDailySched[line]->setFocus(Qt::OtherFocusReason);
+}
+
+bool FrmMain::lblDailySched_KeyPress(int index, const QKeyEvent &key)
+{
+    if (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
+    int target = index;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        target = index - 1;
+        break;
+    case Qt::Key_Down:
+        target = index + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = index - kSchedPage;
+        break;
+    case Qt::Key_PageDown:
+        target = index + kSchedPage;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = kGroupMatchCount - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        lblDailySched_Click(index);
+        return true;
+    default:
+        return false;
+    }
+    FocusLine(std::clamp(target, 0, kGroupMatchCount - 1));
+    return true;
+}
+
 void FrmMain::lblDailySched_MouseMove(int index)
 {
-    SetNormalLook(m_vars.SelectedMatch);
+    SetNormalLook(m_highlighted);
     SetHighlightLook(index);
+    m_highlighted = index;
     m_vars.SelectedMatch = static_cast<std::int16_t>(index);
 }
 
 void FrmMain::v_MouseMove()
 {
-    SetNormalLook(m_vars.SelectedMatch);
+    SetNormalLook(m_highlighted);
+    m_highlighted = -1;
 }
 
 void FrmMain::lblDailySched_Click(int index)
 {
-    // The line clicked is the match edited, even when no move came first.
+    // The line clicked is the match edited, even when no move came first; it
+    // keeps the focus, which comes back to it when the dialog closes.
+    FocusLine(index);
     lblDailySched_MouseMove(index);
     const Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
     {
@@ -466,6 +566,7 @@ void FrmMain::lblDailySched_Click(int index)
     SaveResults();
     if (ResultChanged(before.vars, m_vars, index))
         Record(QStringLiteral("Result of Match #%1").arg(index + 1), before);
+    m_lblDailySched[index]->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::lblTeam_Click(int index)

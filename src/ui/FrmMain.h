@@ -13,6 +13,7 @@ class QLabel;
 class QGroupBox;
 class QPushButton;
 class QUndoStack;
+class QKeyEvent;
 
 namespace fixturo {
 
@@ -70,6 +71,9 @@ private:
     // The two looks of a schedule line; an index outside 0..23 is no line.
     void SetNormalLook(int line);
     void SetHighlightLook(int line);
+    // Makes line the schedule's one tab stop and gives it the focus.
+    void FocusLine(int line);
+    bool lblDailySched_KeyPress(int index, const QKeyEvent &key);
 
     // Writes the results file; the first failure after a success is reported.
     void SaveResults();
@@ -82,6 +86,9 @@ private:
     bool m_saveFailureShown = false;
     bool m_endSaved = false;
     QUndoStack *m_history = nullptr;
+    // The line that shows the highlighted look (-1: none). Kept apart from
+    // SelectedMatch, which the bracket window sets to knockout rows.
+    int m_highlighted = -1;
 
     QLabel *m_v = nullptr;
     std::array<QGroupBox *, kGroupCount> m_frGroup{};

@@ -83,9 +83,10 @@ void FrmMatch::BuildLayout()
     m_ernstHappel->setScaledContents(true);
     m_ernstHappel->hide();
 
+    // The two small greys are lighter than the classic ones so that they read
+    // at 4.5:1 or better on the dark pitch.
     m_lblMyMatchNum = MakeLabel(this, "lblMyMatchNum", TwipsRect(4200, 2640, 540, 315),
-                                ArialFont(6.75, false), QColor(128, 128, 128));
-    m_lblMyMatchNum->setWordWrap(true);
+                                ArialFont(6.75, false), QColor(160, 160, 160));
     m_lblMatchInfo =
         MakeLabel(this, "lblMatchInfo", TwipsRect(240, 2880, 4365, 435), ArialFont(9, true), Qt::white);
     m_lblMatchInfo->setWordWrap(true);
@@ -94,7 +95,7 @@ void FrmMatch::BuildLayout()
     m_lblPenalties->setText(QStringLiteral("PENALTIES"));
     m_lblPenalties->hide();
     m_lblDrawHelp = MakeLabel(this, "lblDrawHelp", TwipsRect(1515, 3375, 3165, 240), ArialFont(6.75, false),
-                              QColor(64, 64, 64));
+                              QColor(192, 192, 192));
     m_lblDrawHelp->setText(QStringLiteral("If match ends in penalties, enter draw score first"));
 
     const QFont teamFont = ArialFont(12.75, true);
@@ -166,15 +167,24 @@ void FrmMatch::SetElemForm()
     m_txtScore[3]->setText(row[Match::penalties2]);
 
     m_lblMyMatchNum->setText(QStringLiteral("Match #%1").arg(m_row + 1));
+    // One line: the label grows to its text rather than wrapping over the info.
+    m_lblMyMatchNum->resize(std::max(m_lblMyMatchNum->width(), m_lblMyMatchNum->sizeHint().width()),
+                            m_lblMyMatchNum->height());
     m_lblMatchInfo->setText(MatchInfo(row));
 
     // A name without a flag leaves the picture as it is.
     const std::array<QString, 2> teams = {row[Match::team1], row[Match::team2]};
     for (std::size_t i = 0; i < teams.size(); ++i) {
         const QPixmap flag = FlagPicture(teams[i]);
-        if (!flag.isNull())
+        if (!flag.isNull()) {
             m_imgFlagRound[i]->setPixmap(flag);
+            m_imgFlagRound[i]->setAccessibleName(teams[i]);
+        }
     }
+    // The score boxes say whose goals they hold.
+    for (int i = 0; i < 4; ++i)
+        m_txtScore[i]->setAccessibleName(
+            (i < 2 ? QStringLiteral("Goals of %1") : QStringLiteral("Penalties of %1")).arg(teams[i % 2]));
 }
 
 void FrmMatch::txtScore_Change()

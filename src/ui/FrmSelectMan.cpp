@@ -125,7 +125,7 @@ void FrmSelectMan::BuildLayout()
     m_command1 = new QPushButton(QStringLiteral("Ok"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(TwipsRect(2880, 5700, 1875, 975));
-    m_command1->setAutoDefault(false);
+    m_command1->setAutoDefault(true); // Return presses it when it has the focus
     connect(m_command1, &QPushButton::clicked, this, &FrmSelectMan::Command1_Click);
 }
 

@@ -32,6 +32,8 @@ bool DownloadFile(QWidget *parent, const UpdateSettings &settings, const QString
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(0);
+    // Wide enough that the title bar shows the whole title beside its buttons.
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2 + 160);
 
     QEventLoop loop;
     bool ok = false;
