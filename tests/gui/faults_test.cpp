@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 
 using namespace fixturo;
@@ -38,7 +37,7 @@ protected:
     }
     void TearDown() override { SetMessageFallback({}); }
 
-    // Closes the next modal window as soon as it is up.
+    // Closes the next modal window (result dialog, progress dialog) once it is up.
     static void CloseNextModal()
     {
         QTimer::singleShot(0, [] {
@@ -188,18 +187,7 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
 
     QStringList seen;
     if (c.cancel)
-        QTimer::singleShot(0, [] {
-            QProgressDialog *progress = nullptr;
-            if (QTest::qWaitFor(
-                    [&] {
-                        return (progress = qobject_cast<QProgressDialog *>(
-                                    QApplication::activeModalWidget())) != nullptr;
-                    },
-                    5000))
-                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
-            else
-                ADD_FAILURE() << "no progress dialog";
-        });
+        CloseNextModal(); // closing the progress dialog is its Cancel
     else
         AnswerMessage(&seen);
     NamedChild<QAction>(window, u"MnuUpdate"_s)->trigger();
