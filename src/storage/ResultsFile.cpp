@@ -4,8 +4,6 @@
 #include <QList>
 #include <QSaveFile>
 
-#include <limits>
-
 namespace fixturo {
 
 namespace {
