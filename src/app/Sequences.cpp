@@ -23,11 +23,11 @@ void Run(const std::function<void()> &step)
 
 } // namespace
 
-void StartupSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps)
+bool StartupSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps)
 {
     InitFixtureData(vars);
     Run(steps.LoadScheduleFlags);
-    LoadFromFile(vars, resultsPath);
+    const bool readWhole = LoadFromFile(vars, resultsPath);
     SetStatisticVars(vars);
     SetRankGroupA(vars);
     Run(steps.UpdateAllLabels);
@@ -36,6 +36,7 @@ void StartupSequence(ModVars &vars, const QString &resultsPath, const WindowStep
     Run(steps.DrawGroupTables);
     UpdateMatchVars(vars);
     Run(steps.ShowGroupFlags);
+    return readWhole;
 }
 
 void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps)

@@ -16,8 +16,9 @@ struct WindowSteps {
 };
 
 // Start-up: fixture data, schedule flags, results file, standings, ranking,
-// schedule lines, group sort, ranking, tables, pairings, flags.
-void StartupSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
+// schedule lines, group sort, ranking, tables, pairings, flags. False when the
+// results file holds something that a save would not write back the same.
+bool StartupSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
 
 // After the result dialog or the manual order window has closed.
 void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps);

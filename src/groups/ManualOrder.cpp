@@ -44,7 +44,10 @@ ManualChoices StoredChoices(const ModVars &vars)
 
 bool StoredSwitch(const ModVars &vars)
 {
-    return ValueOf(QStringView(vars.TeamList).left(vars.TeamList.indexOf(u','))) != 0;
+    // Read as the results file loader reads it: an element that is no integer
+    // leaves the switch as it stands.
+    const QStringView element = QStringView(vars.TeamList).left(vars.TeamList.indexOf(u','));
+    return SwitchValue(element).value_or(vars.ManualOrderFlag) != 0;
 }
 
 void KeepUnique(ManualChoices &choices, int group, int index)

@@ -24,8 +24,9 @@ void GroupSort(ModVars &vars);
 // with every line feed removed, "" where TeamList is too short.
 ManualChoices StoredChoices(const ModVars &vars);
 
-// The check box value stored in TeamList (element 0 read as a number, 1 for
-// any non-zero value).
+// The check box value stored in TeamList: element 0 read as the results file
+// loader reads it (an integer, non-zero for on); when it is no integer, the
+// switch as it stands.
 bool StoredSwitch(const ModVars &vars);
 
 // After the user picked a name in list `index` of one group: every other list

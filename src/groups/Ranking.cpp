@@ -45,8 +45,11 @@ void CompareNeighbours(ModVars &vars, GroupTable &lista, int j)
     if (!m)
         return; // no match between them: nothing decides, keep the order
     const MatchRow &row = vars.MatchTable[*m];
-    const std::int64_t g1 = ValueOf(row[Match::goals1]);
-    const std::int64_t g2 = ValueOf(row[Match::goals2]);
+    // A match whose first goal box is empty is not played, as in the
+    // standings: it reads as level, whatever the second box holds.
+    const bool played = !row[Match::goals1].isEmpty();
+    const std::int64_t g1 = played ? ValueOf(row[Match::goals1]) : 0;
+    const std::int64_t g2 = played ? ValueOf(row[Match::goals2]) : 0;
 
     const auto byGoalDifference = [&] {
         if (GetDiffGoals(vars, t1) < GetDiffGoals(vars, t2))

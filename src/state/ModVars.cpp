@@ -1,5 +1,7 @@
 #include "state/ModVars.h"
 
+#include <limits>
+
 #include <algorithm>
 
 namespace fixturo {
@@ -176,6 +178,16 @@ QString TeamArticlePath(const QString &name)
         if (name == QLatin1String(a.team))
             return QString::fromLatin1(a.path);
     return {};
+}
+
+std::optional<std::int16_t> SwitchValue(QStringView element)
+{
+    bool isInteger = false;
+    const int value = element.trimmed().toInt(&isInteger);
+    if (!isInteger || value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
 }
 
 } // namespace fixturo

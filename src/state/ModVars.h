@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace fixturo {
 
@@ -67,6 +68,11 @@ const std::array<int, 6> &GroupMatchRows(int group);
 // clamped to +-kNumberLimit so that any sum of them fits a 64-bit integer.
 inline constexpr std::int64_t kNumberLimit = 1'000'000'000'000'000LL;
 std::int64_t ValueOf(QStringView text);
+
+// The manual order switch in TeamList's element 0, read as the results file
+// loader reads it: an integer (blanks around it allowed) within 16 bits, or
+// nothing when the element is no such integer.
+std::optional<std::int16_t> SwitchValue(QStringView element);
 
 // The flag key of a team name: every space removed, upper case
 // ("Czech Republic" -> "CZECHREPUBLIC"). Names compare without case this way.

@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 
 namespace fixturo {
 
@@ -33,9 +34,6 @@ ResultsDownload::ResultsDownload(QUrl source, QString target, QObject *parent)
     : QObject(parent), m_source(std::move(source)), m_target(std::move(target)),
       m_manager(new QNetworkAccessManager(this))
 {
-    m_idle.setSingleShot(true);
-    connect(&m_idle, &QTimer::timeout, this,
-            [this] { Fail(QStringLiteral("No data for %1 ms").arg(m_idleTimeoutMs)); });
 }
 
 ResultsDownload::~ResultsDownload()
@@ -53,7 +51,9 @@ void ResultsDownload::start()
         return;
     m_running = true;
     ++m_run;
+    m_canceled = false;
     m_error.clear();
+    m_body.clear();
     m_received = 0;
     m_announced = -1;
 
@@ -89,6 +89,13 @@ void ResultsDownload::start()
     request.setRawHeader("Pragma", "no-cache");
     // Unencoded, so that Content-Length counts the bytes that arrive.
     request.setRawHeader("Accept-Encoding", "identity");
+    // A transfer that brings no data this long is aborted by the network layer.
+    request.setTransferTimeout(m_idleTimeoutMs);
+    if (!m_extraCas.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(m_extraCas);
+        request.setSslConfiguration(tls);
+    }
 
     m_reply = m_manager->get(request);
     // Memory stays bounded however fast a server floods: the limit is passed
@@ -96,19 +103,18 @@ void ResultsDownload::start()
     m_reply->setReadBufferSize(m_maxBytes + 1);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &ResultsDownload::OnMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &ResultsDownload::OnReadyRead);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this] { m_idle.start(); });
     connect(m_reply, &QNetworkReply::finished, this, &ResultsDownload::OnReplyFinished);
-    m_idle.start(m_idleTimeoutMs);
 }
 
 void ResultsDownload::cancel()
 {
+    if (m_running)
+        m_canceled = true;
     Fail(QStringLiteral("Canceled"));
 }
 
 void ResultsDownload::OnMetaData()
 {
-    m_idle.start();
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && status.toInt() >= 400) {
         StatusRefused();
@@ -124,7 +130,6 @@ void ResultsDownload::OnReadyRead()
 {
     if (!m_running)
         return;
-    m_idle.start();
     if (StatusRefused())
         return;
     const QByteArray chunk = m_reply->readAll();
@@ -139,6 +144,8 @@ void ResultsDownload::OnReadyRead()
         Fail(QStringLiteral("Cannot write beside %1: %2").arg(m_target, m_file.errorString()));
         return;
     }
+    if (m_bodyCheck)
+        m_body += chunk;
     emit progress(m_received, m_announced);
 }
 
@@ -146,6 +153,12 @@ void ResultsDownload::OnReplyFinished()
 {
     if (!m_running)
         return;
+    if (m_reply->error() == QNetworkReply::OperationCanceledError ||
+        m_reply->error() == QNetworkReply::TimeoutError) {
+        // Only the transfer timeout aborts a reply that cancel() has not ended.
+        Fail(QStringLiteral("No data for %1 ms").arg(m_idleTimeoutMs));
+        return;
+    }
     if (m_reply->error() != QNetworkReply::NoError) {
         Fail(m_reply->errorString());
         return;
@@ -162,6 +175,12 @@ void ResultsDownload::OnReplyFinished()
     if (!CompleteBody(m_announced, m_received)) {
         Fail(QStringLiteral("Only %1 of %2 bytes arrived").arg(m_received).arg(m_announced));
         return;
+    }
+    if (m_bodyCheck) {
+        if (const QString refusal = m_bodyCheck(m_body); !refusal.isEmpty()) {
+            Fail(refusal);
+            return;
+        }
     }
     Succeed();
 }
@@ -196,7 +215,7 @@ void ResultsDownload::Succeed()
 void ResultsDownload::End(bool ok, bool abortReply)
 {
     m_running = false;
-    m_idle.stop();
+    m_body.clear();
     if (!ok && m_file.isOpen()) {
         m_file.cancelWriting();
         m_file.commit(); // discards the temporary file

@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QSaveFile>
+#include <QSslCertificate>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
+
+#include <functional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -45,12 +47,19 @@ public:
     void setIdleTimeoutMs(int ms) { m_idleTimeoutMs = ms; }
     // A body larger than this fails.
     void setMaxBytes(qint64 bytes) { m_maxBytes = bytes; }
+    // Checks the whole body before it replaces the target: a non-empty answer
+    // is the reason the body is refused.
+    void setBodyCheck(std::function<QString(const QByteArray &)> check) { m_bodyCheck = std::move(check); }
+    // Certificate authorities trusted for https beside the system's own.
+    void setExtraCaCertificates(QList<QSslCertificate> certificates) { m_extraCas = std::move(certificates); }
 
     void start();
     // Stops a running transfer; it ends with finished(false).
     void cancel();
 
     bool isRunning() const { return m_running; }
+    // Whether the last transfer ended by cancel().
+    bool wasCanceled() const { return m_canceled; }
     // Why the last transfer failed; empty after a success.
     QString errorString() const { return m_error; }
 
@@ -75,11 +84,14 @@ private:
 
     QNetworkAccessManager *m_manager;
     QPointer<QNetworkReply> m_reply;
+    std::function<QString(const QByteArray &)> m_bodyCheck;
+    QList<QSslCertificate> m_extraCas;
     QSaveFile m_file;
-    QTimer m_idle;
+    QByteArray m_body; // kept for the body check; bounded by m_maxBytes
     qint64 m_received = 0;
     qint64 m_announced = -1;
     bool m_running = false;
+    bool m_canceled = false;
     quint64 m_run = 0; // counts start()s, so a late report cannot end a newer run
     QString m_error;
 };

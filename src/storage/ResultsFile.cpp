@@ -4,8 +4,6 @@
 #include <QList>
 #include <QSaveFile>
 
-#include <limits>
-
 namespace fixturo {
 
 namespace {
@@ -22,7 +20,17 @@ QByteArray ToFile(const QString &text)
     return text.toLatin1();
 }
 
-constexpr qint64 kReadChunk = 64 * 1024;
+constexpr qint64 kReadLimit = 1024 * 1024;
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// The first line of a file's bytes, without its line end.
+QByteArray FirstLine(const QByteArray &bytes)
+{
+    qsizetype end = 0;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+        ++end;
+    return bytes.left(end);
+}
 
 } // namespace
 
@@ -39,8 +47,9 @@ QByteArray ResultsLine(const ModVars &vars)
     return ToFile(line) + "\r\n";
 }
 
-void ApplyResultsLine(ModVars &vars, const QByteArray &line)
+void ApplyResultsLine(ModVars &vars, const QByteArray &rawLine)
 {
+    const QByteArray line = rawLine.startsWith(kByteOrderMark) ? rawLine.mid(3) : rawLine;
     if (line.isEmpty())
         return;
     const QList<QByteArray> fields = line.split('|');
@@ -52,57 +61,73 @@ void ApplyResultsLine(ModVars &vars, const QByteArray &line)
         if (values.size() == 2 || values.size() == 4) {
             row[Match::goals1] = FromFile(values[0]);
             row[Match::goals2] = FromFile(values[1]);
-        }
-        if (values.size() == 4) {
-            row[Match::penalties1] = FromFile(values[2]);
-            row[Match::penalties2] = FromFile(values[3]);
+            row[Match::penalties1] = values.size() == 4 ? FromFile(values[2]) : QString();
+            row[Match::penalties2] = values.size() == 4 ? FromFile(values[3]) : QString();
         }
     }
     if (fields.size() > kMatchCount)
         vars.TeamList = FromFile(fields[kMatchCount]);
 
-    const QString flag = vars.TeamList.section(u',', 0, 0).trimmed();
-    bool isInteger = false;
-    const int value = flag.toInt(&isInteger);
-    if (isInteger && value >= std::numeric_limits<std::int16_t>::min() &&
-        value <= std::numeric_limits<std::int16_t>::max())
-        vars.ManualOrderFlag = static_cast<std::int16_t>(value);
+    if (const auto value = SwitchValue(QStringView(vars.TeamList).left(vars.TeamList.indexOf(u','))))
+        vars.ManualOrderFlag = *value;
 }
 
-void LoadFromFile(ModVars &vars, const QString &path)
+QString NotAResultsFile(const QByteArray &bytes)
+{
+    const QByteArray line = FirstLine(bytes);
+    if (line.count('|') == kMatchCount)
+        return {};
+    return QStringLiteral("Not a results file: its first line holds %1 of the %2 match entries.")
+        .arg(line.count('|'))
+        .arg(kMatchCount);
+}
+
+bool LoadFromFile(ModVars &vars, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray line;
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(kReadChunk);
-        if (chunk.isEmpty())
-            break;
-        const qsizetype cr = chunk.indexOf('\r');
-        const qsizetype lf = chunk.indexOf('\n');
-        qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
-        if (end >= 0) {
-            line += chunk.left(end);
-            break;
-        }
-        line += chunk;
-    }
+        return !file.exists();
+    // A results file is a few hundred bytes; whatever is larger is not one.
+    const QByteArray bytes = file.read(kReadLimit + 1);
+    const bool readError = file.error() != QFileDevice::NoError;
     file.close();
+    if (bytes.isEmpty())
+        return !readError;
+    const QByteArray line = FirstLine(bytes);
     ApplyResultsLine(vars, line);
+    // The line as the file holds it (byte order mark aside), its ending, and
+    // nothing after it: that is what a save writes back.
+    QByteArray rest = bytes.mid(line.size());
+    if (rest.startsWith("\r\n"))
+        rest.remove(0, 2);
+    else if (rest.startsWith('\r') || rest.startsWith('\n'))
+        rest.remove(0, 1);
+    const QByteArray kept = line.startsWith(kByteOrderMark) ? line.mid(3) : line;
+    return rest.isEmpty() && ResultsLine(vars) == kept + "\r\n";
 }
 
-bool SaveToFile(const ModVars &vars, const QString &path)
+bool WriteWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray line = ResultsLine(vars);
-    if (file.write(line) != line.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Beside a file that may be written, in a folder that refuses new files,
+    // the file is written in place: the only way left to keep the results.
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a write that fails (a full disk) is seen here and
+    // never renamed over the old file by commit().
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    if (ok && !file.flush())
+        ok = false;
+    if (ok && file.error() == QFileDevice::NoError && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+bool SaveToFile(const ModVars &vars, const QString &path, QString *error)
+{
+    return WriteWhole(path, ResultsLine(vars), error);
 }
 
 } // namespace fixturo

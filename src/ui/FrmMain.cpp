@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,8 +30,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QUndoStack>
 #include <QShortcut>
+#include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -211,14 +213,20 @@ FrmMain::FrmMain(ModVars &vars, QString resultsPath, QWidget *parent)
     // The client area keeps its size; the window follows it and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    StartupSequence(m_vars, m_resultsPath, Steps());
+    m_askSavePath = [](QWidget *owner, const QString &current) {
+        return QFileDialog::getSaveFileName(owner, QStringLiteral("Save the Results As"), current,
+                                            QStringLiteral("Text files (*.txt);;All files (*)"));
+    };
+    if (!StartupSequence(m_vars, m_resultsPath, Steps()))
+        KeepUnreadableFile();
 }
 
 FrmMain::~FrmMain()
 {
     // A window that ends without having been closed still leaves its results.
+    QString reason;
     if (!m_endSaved)
-        SaveToFile(m_vars, m_resultsPath);
+        TrySave(&reason);
 }
 
 void FrmMain::setUpdateSettings(const UpdateSettings &settings)
@@ -615,17 +623,19 @@ void FrmMain::MnuUpdate_Click()
 {
     // The file as it was, byte for byte, for Undo.
     const Snapshot before = TakeSnapshot(m_vars, m_resultsPath);
-    if (DownloadFile(this, m_update, m_resultsPath)) {
+    DownloadFailure failure;
+    if (DownloadFile(this, m_update, m_resultsPath, &failure)) {
+        m_saveRefusal.clear(); // the file that could not be copied is replaced
         UpdateRefreshSequence(m_vars, m_resultsPath, Steps());
         SaveResults();
         Record(QStringLiteral("Online Update"), before);
         ShowMessage(QMessageBox::Warning, QStringLiteral(" Download Successful"),
                     QStringLiteral("Update was made successfully!"));
-    } else {
-        ShowMessage(
-            QMessageBox::Critical, QStringLiteral(" Error"),
-            QStringLiteral("There was a error making the Update. Make sure that you are online and try "
-                           "again!"));
+    } else if (!failure.canceled) {
+        Message(this, QMessageBox::Critical, QStringLiteral(" Error"),
+                QStringLiteral("There was a error making the Update. Make sure that you are online and try "
+                               "again!"),
+                QMessageBox::Ok, failure.reason);
     }
 }
 
@@ -723,7 +733,7 @@ void FrmMain::Restore(const Snapshot &snapshot)
     m_vars.SelectedMatch = selected;
     DialogRefreshSequence(m_vars, Steps());
     // The exact bytes the file held; without them (there was no file), a save.
-    if (!snapshot.file || !WriteFileBytes(m_resultsPath, *snapshot.file))
+    if (!m_saveRefusal.isEmpty() || !snapshot.file || !WriteWhole(m_resultsPath, *snapshot.file))
         SaveResults();
 }
 
@@ -732,22 +742,100 @@ void FrmMain::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
+    if (!MayQuitUnsaved()) {
+        event->ignore();
+        return;
+    }
     m_endSaved = true;
-    SaveResults();
+}
+
+bool FrmMain::TrySave(QString *reason)
+{
+    if (!m_saveRefusal.isEmpty()) {
+        *reason = m_saveRefusal;
+        return false;
+    }
+    return SaveToFile(m_vars, m_resultsPath, reason);
 }
 
 void FrmMain::SaveResults()
 {
-    if (SaveToFile(m_vars, m_resultsPath)) {
+    QString reason;
+    if (TrySave(&reason)) {
         m_saveFailureShown = false;
         return;
     }
+    // Shown once while saves keep failing, not at every refresh.
     if (m_saveFailureShown)
         return;
     m_saveFailureShown = true;
-    ShowMessage(
-        QMessageBox::Critical, QStringLiteral("Fixturo"),
-        QStringLiteral("The results could not be saved to %1.").arg(QDir::toNativeSeparators(m_resultsPath)));
+    Message(this, QMessageBox::Critical, QStringLiteral("Fixturo"),
+            QStringLiteral("The results could not be saved to %1.\n%2")
+                .arg(QDir::toNativeSeparators(m_resultsPath), reason));
+}
+
+bool FrmMain::MayQuitUnsaved()
+{
+    QString reason;
+    while (!TrySave(&reason)) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Fixturo"),
+                        QStringLiteral("The latest results are not saved: they could not be written to "
+                                       "%1.\n%2\n\nTry again, save them to another file, or quit without "
+                                       "saving?")
+                            .arg(QDir::toNativeSeparators(m_resultsPath), reason),
+                        QMessageBox::Retry | QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Save As…"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Quit Without Saving"));
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (Message(box)) {
+        case QMessageBox::Retry:
+            break;
+        case QMessageBox::Save:
+            // The file chosen is used for the rest of the run.
+            if (const QString path = m_askSavePath(this, m_resultsPath); !path.isEmpty()) {
+                m_resultsPath = path;
+                m_saveRefusal.clear();
+            }
+            break;
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false; // back to the window
+        }
+    }
+    m_saveFailureShown = false;
+    return true;
+}
+
+void FrmMain::KeepUnreadableFile()
+{
+    const QString shown = QDir::toNativeSeparators(m_resultsPath);
+    const QString copy = m_resultsPath + QStringLiteral(".bak");
+    QFile file(m_resultsPath);
+    QString reason;
+    QString text;
+    if (file.open(QIODevice::ReadOnly) && WriteWhole(copy, file.readAll(), &reason)) {
+        text = QStringLiteral("The results file %1 could not be read whole. A copy of it as it was is kept "
+                              "in %2.")
+                   .arg(shown, QDir::toNativeSeparators(copy));
+    } else {
+        if (reason.isEmpty())
+            reason = file.errorString();
+        // What the file holds is not written over without a copy.
+        m_saveRefusal = QStringLiteral("%1 could not be read whole, and no copy of it could be kept: %2")
+                            .arg(shown, reason);
+        text = QStringLiteral("The results file %1 could not be read whole, and no copy of it could be "
+                              "kept, so it will not be written over.")
+                   .arg(shown);
+    }
+    // Told once, over the window, when it is shown.
+    QTimer::singleShot(0, this, [this, text, reason] {
+        Message(this, QMessageBox::Warning, QStringLiteral("Fixturo"), text, QMessageBox::Ok, reason);
+    });
 }
 
 void FrmMain::ShowMessage(QMessageBox::Icon icon, const QString &title, const QString &text)

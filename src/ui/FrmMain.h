@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QGroupBox;
@@ -28,6 +29,11 @@ public:
 
     // Where "Update Online" fetches the results file from.
     void setUpdateSettings(const UpdateSettings &settings);
+
+    // Asks where to save the results when the results file cannot be written
+    // at exit; an empty answer saves nowhere. A file dialog unless replaced.
+    using SavePathQuestion = std::function<QString(QWidget *parent, const QString &current)>;
+    void setSavePathQuestion(SavePathQuestion ask) { m_askSavePath = std::move(ask); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,12 +83,21 @@ private:
 
     // Writes the results file; the first failure after a success is reported.
     void SaveResults();
+    // Writes the results file, or says why it could not.
+    bool TrySave(QString *reason);
+    // A results file that could not be read whole is copied beside itself
+    // before anything is saved over it; the user is told once.
+    void KeepUnreadableFile();
+    // At exit with the latest results not on disk: whether to quit.
+    bool MayQuitUnsaved();
     // Every message box of the window goes through here.
     void ShowMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
 
     ModVars &m_vars;
     QString m_resultsPath;
     UpdateSettings m_update = DefaultUpdateSettings();
+    SavePathQuestion m_askSavePath;
+    QString m_saveRefusal; // why the results file must not be written, if it must not
     bool m_saveFailureShown = false;
     bool m_endSaved = false;
     QUndoStack *m_history = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 
 #include <algorithm>
@@ -125,6 +126,9 @@ void FrmMatch::BuildLayout()
         box->setFont(ArialFont(12, true));
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(2);
+        // Digits only, pasted text too: a pasted "|" or "," would shift every
+        // later entry of the results file.
+        box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, Qt::white);
         pal.setColor(QPalette::Text, Qt::black);

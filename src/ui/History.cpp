@@ -1,7 +1,6 @@
 #include "ui/History.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace fixturo {
 
@@ -12,18 +11,6 @@ Snapshot TakeSnapshot(const ModVars &vars, const QString &resultsPath)
     if (file.open(QIODevice::ReadOnly))
         snapshot.file = file.readAll();
     return snapshot;
-}
-
-bool WriteFileBytes(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 StateStep::StateStep(const QString &text, Snapshot before, Snapshot after, Restore restore)

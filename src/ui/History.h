@@ -19,9 +19,6 @@ struct Snapshot {
 
 Snapshot TakeSnapshot(const ModVars &vars, const QString &resultsPath);
 
-// Writes bytes over a file atomically: the old file stays whole on failure.
-bool WriteFileBytes(const QString &path, const QByteArray &bytes);
-
 // One step of the edit history: the state and file before and after a change.
 // Undo and redo hand the snapshot to put back to `restore`. The change has
 // already happened when the step is pushed, so the first redo does nothing.

@@ -1,6 +1,7 @@
 #include "ui/UpdateOnline.h"
 
 #include "storage/Download.h"
+#include "storage/ResultsFile.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -16,11 +17,15 @@ UpdateSettings DefaultUpdateSettings()
     return settings;
 }
 
-bool DownloadFile(QWidget *parent, const UpdateSettings &settings, const QString &target)
+bool DownloadFile(QWidget *parent, const UpdateSettings &settings, const QString &target,
+                  DownloadFailure *failure)
 {
     ResultsDownload download(settings.source, target);
     download.setIdleTimeoutMs(settings.idleTimeoutMs);
     download.setMaxBytes(settings.maxBytes);
+    download.setExtraCaCertificates(settings.extraCaCertificates);
+    // Only a results file replaces the local one.
+    download.setBodyCheck(NotAResultsFile);
 
     // Application-modal: no other action of the program starts while the
     // transfer runs in the local loop below.
@@ -59,6 +64,8 @@ bool DownloadFile(QWidget *parent, const UpdateSettings &settings, const QString
     if (download.isRunning())
         loop.exec();
     dialog.hide();
+    if (!ok && failure)
+        *failure = {download.wasCanceled(), download.errorString()};
     return ok;
 }
 

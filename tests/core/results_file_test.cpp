@@ -111,7 +111,7 @@ TEST_F(ResultsFileTest, LineEndsOfEveryKindLoadAlike)
         EXPECT_EQ(ResultsLine(vars), ResultsLine(states.front()));
 }
 
-TEST_F(ResultsFileTest, ThreeValuesChangeNothingAndTwoValuesKeepPenalties)
+TEST_F(ResultsFileTest, ThreeValuesChangeNothingAndTwoValuesClearPenalties)
 {
     ModVars vars = FreshState();
     SetScore(vars, 0, "5", "5", "9", "8");
@@ -122,8 +122,8 @@ TEST_F(ResultsFileTest, ThreeValuesChangeNothingAndTwoValuesKeepPenalties)
     EXPECT_EQ(vars.MatchTable[0][Match::penalties1], "9");
     EXPECT_EQ(vars.MatchTable[1][Match::goals1], "2");
     EXPECT_EQ(vars.MatchTable[1][Match::goals2], "1");
-    EXPECT_EQ(vars.MatchTable[1][Match::penalties1], "9") << "two values keep the stored penalties";
-    EXPECT_EQ(vars.MatchTable[1][Match::penalties2], "8");
+    EXPECT_EQ(vars.MatchTable[1][Match::penalties1], "") << "two values mean no penalties";
+    EXPECT_EQ(vars.MatchTable[1][Match::penalties2], "");
 }
 
 TEST_F(ResultsFileTest, ShortLineLeavesTheRestAsItIs)

@@ -148,7 +148,7 @@ TEST_F(MatchDialog, PenaltiesAreDroppedOnceTheGoalsDiffer)
     EXPECT_EQ(Scores(25), QStringList({"2", "1", "", ""}));
 }
 
-TEST_F(MatchDialog, KeysAreFilteredButPastedTextIsStoredAsItIs)
+TEST_F(MatchDialog, KeysAndPastedTextAreHeldToDigits)
 {
     Open(0);
     QTest::keyClicks(Box(0), "a-4 b7.");
@@ -163,8 +163,11 @@ TEST_F(MatchDialog, KeysAreFilteredButPastedTextIsStoredAsItIs)
     EXPECT_EQ(Box(0)->text(), "12") << "two characters at most";
     QGuiApplication::clipboard()->setText("x7");
     QTest::keyClick(Box(1), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Box(1)->text(), "") << "pasted text is held to digits too";
+    QGuiApplication::clipboard()->setText("07");
+    QTest::keyClick(Box(1), Qt::Key_V, Qt::ControlModifier);
     OkAccepted();
-    EXPECT_EQ(Scores(0), QStringList({"12", "x7", "", ""}));
+    EXPECT_EQ(Scores(0), QStringList({"12", "07", "", ""}));
 }
 
 TEST_F(MatchDialog, CloseBoxLeavesTheRowUnchanged)

@@ -63,13 +63,15 @@ TEST(Undo, EveryStepUndoneAndRedoneGivesBackItsTablesAndFileBytes)
     UnsetProxies();
     QTemporaryDir dir, web;
     ASSERT_TRUE(QDir(web.path()).mkpath(u"files"_s));
-    ASSERT_TRUE(WriteBytes(web.filePath(u"files/results.txt"_s), "1,0|1,1|\r\n"));
+    ASSERT_TRUE(
+        WriteBytes(web.filePath(u"files/results.txt"_s),
+                   "1,0|1,1|" + QByteArray(",|").repeated(kMatchCount - 2) + kInitialTeamList + "\r\n"));
     TestServer server;
     ASSERT_TRUE(server.StartStatic(web.path()));
-    // Every group match 2-1, in a file written by hand: LF and a second line.
+    // Every group match 2-1, in a file written by hand: a line ended by LF.
     const QString path = dir.filePath(u"results.txt"_s);
     ASSERT_TRUE(WriteBytes(path, QByteArray("2,1|").repeated(kGroupMatchCount) +
-                                     QByteArray(",|").repeated(7) + kInitialTeamList + "\nby hand\n"));
+                                     QByteArray(",|").repeated(7) + kInitialTeamList + "\n"));
     ModVars vars;
     FrmMain window(vars, path);
     window.setUpdateSettings({.source = server.Url(u"/files/results.txt"_s)});

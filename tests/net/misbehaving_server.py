@@ -3,13 +3,17 @@
 download tests: misbehaving_server.py MODE. It prints its port on a line of
 its own once it listens, and serves until it is killed."""
 
+import os
 import socket
+import ssl
 import struct
 import sys
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 MODE = sys.argv[1]
+RESULTS = (b"1,0|" + b",|" * 30 + b"0,Portugal,Turkey,Switzerland,Czech Republic,Austria,Croatia,"
+           b"Germany,Poland,France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden\r\n")
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -59,8 +63,18 @@ class Handler(BaseHTTPRequestHandler):
             fresh = "no-cache" in self.headers.get("Cache-Control", "")
             identity = self.headers.get("Accept-Encoding") == "identity"
             self.answer(200 if fresh and identity else 400, b"GOOD", 4)
+        elif MODE == "html":  # not a results file
+            self.answer(200, b"<html><body>Moved</body></html>", 31)
+        elif MODE == "few":  # a results file with too few entries
+            self.answer(200, b"1,0|2,2|0,Portugal\r\n", 20)
+        elif MODE == "tls":  # a results file over TLS, certificate and key from
+            self.answer(200, RESULTS, len(RESULTS))  # FIXTURO_TLS_CERT, FIXTURO_TLS_KEY
 
 
 server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+if MODE == "tls":
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(os.environ["FIXTURO_TLS_CERT"], os.environ["FIXTURO_TLS_KEY"])
+    server.socket = context.wrap_socket(server.socket, server_side=True)
 print(server.server_address[1], flush=True)
 server.serve_forever()
