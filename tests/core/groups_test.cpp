@@ -1,0 +1,235 @@
+#include "test_util.h"
+
+#include "groups/GroupLines.h"
+
+using namespace fixturo;
+using namespace fixturo::test;
+
+namespace {
+
+using Result = std::tuple<const char *, const char *, const char *, const char *>;
+
+ModVars WithResults(std::initializer_list<Result> results)
+{
+    ModVars vars = FreshState();
+    for (const auto &[t1, t2, g1, g2] : results)
+        SetScore(vars, RowOf(vars, t1, t2), g1, g2);
+    return vars;
+}
+
+QStringList Stats(const ModVars &vars, int group, const QString &team)
+{
+    const auto &row =
+        vars.GroupTeams[group]
+                       [GetIndexGroup(vars, QStringLiteral("Group ") + QChar(u'A' + group), team).value()];
+    return QStringList(row.begin() + Col::Pts, row.end());
+}
+
+} // namespace
+
+TEST(Standings, CountPlayedGroupMatchesForTheNamedTeam)
+{
+    ModVars vars = FreshState();
+    SetStatisticVars(vars);
+    for (const GroupTable &table : vars.GroupTeams)
+        for (const auto &row : table)
+            EXPECT_EQ(QStringList(row.begin() + Col::Pts, row.end()), QStringList(6, "0"));
+
+    SetScore(vars, 0, "2", "1");  // Switzerland - Czech Republic
+    SetScore(vars, 1, "0", "0");  // Portugal - Turkey
+    SetScore(vars, 9, "1", "3");  // Switzerland - Turkey
+    SetScore(vars, 17, "", "3");  // Turkey - Czech Republic: goals1 empty, not played
+    SetScore(vars, 2, "4", "");   // Austria - Croatia: goals1 alone is a 4-0
+    SetScore(vars, 24, "9", "0"); // knockout results never count
+    Swap(vars.GroupTeams[1], 0, 3);
+    SetStatisticVars(vars);
+    SetStatisticVars(vars);
+    EXPECT_EQ(Stats(vars, 0, "Switzerland"), QStringList({"3", "1", "0", "1", "3", "4"}));
+    EXPECT_EQ(Stats(vars, 0, "Czech Republic"), QStringList({"0", "0", "0", "1", "1", "2"}));
+    EXPECT_EQ(Stats(vars, 0, "Turkey"), QStringList({"4", "1", "1", "0", "3", "1"}));
+    EXPECT_EQ(Stats(vars, 0, "Portugal"), QStringList({"1", "0", "1", "0", "0", "0"}));
+    EXPECT_EQ(vars.GroupTeams[1][3][Col::Name], "Austria");
+    EXPECT_EQ(Stats(vars, 1, "Austria"), QStringList({"3", "1", "0", "0", "4", "0"}));
+    EXPECT_EQ(Stats(vars, 1, "Croatia"), QStringList({"0", "0", "0", "1", "0", "4"}));
+
+    for (const char *label : {"Group E", "Group @", "Group a", "Group AB", "Group"}) {
+        vars.MatchTable[9][Match::group] = label; // a label that names no group counts for nothing
+        SetStatisticVars(vars);
+        EXPECT_EQ(Stats(vars, 0, "Turkey"), QStringList({"1", "0", "1", "0", "0", "0"})) << label;
+    }
+    EXPECT_FALSE(GetIndexGroup(vars, "Group A", "czech republic"));
+    EXPECT_FALSE(GetIndexGroup(vars, "Group B", "Portugal"));
+    EXPECT_FALSE(GetIndexGroup(vars, "QF", "Portugal"));
+}
+
+TEST(GroupLines, TextsAsTheWindowsShowThem)
+{
+    const std::pair<std::pair<const char *, const char *>, const char *> goals[] = {
+        {{"4", "10"}, "4  10"}, {{"12", "3"}, "12 3"}, {{"", "3"}, " 3"}, {{"100", ""}, "100 "}};
+    for (const auto &[in, out] : goals)
+        EXPECT_EQ(GetStrinGoal(in.first, in.second), out);
+    EXPECT_EQ(StatisticsLine({"Spain", "7", "2", "1", "0", "12", "3"}), "7  2 1 0 12 3");
+    EXPECT_EQ(StatisticsLine({"Spain", "10", "3", "1", "0", "9", "2"}), "10  3 1 0 9  2");
+    EXPECT_EQ(GroupHeading(3), "GROUP D      Pts W D L GF GA");
+    ModVars vars = FreshState();
+    EXPECT_EQ(ScheduleLine(vars.MatchTable[0]), "Saturday 7 June 2008   Switzerland  -  Czech Republic");
+    SetScore(vars, 3, "10", "07");
+    EXPECT_EQ(ScheduleLine(vars.MatchTable[3]), "Sunday 8 June 2008   Germany 10 - 07 Poland");
+}
+
+struct RankingCase {
+    const char *name;
+    std::initializer_list<Result> results;
+    QStringList start, ranked;
+};
+
+TEST(Ranking, PointsThenHeadToHeadThenGoalDifference)
+{
+    const QStringList ptsc{"Portugal", "Turkey", "Switzerland", "Czech Republic"};
+    const QStringList tpsc{"Turkey", "Portugal", "Switzerland", "Czech Republic"};
+    const RankingCase cases[] = {
+        {"no results", {}, ptsc, ptsc},
+        {"head-to-head over goal difference",
+         {{"Portugal", "Turkey", "0", "1"}, {"Czech Republic", "Portugal", "0", "5"}},
+         ptsc,
+         tpsc},
+        {"head-to-head, lower team named first",
+         {{"Portugal", "Turkey", "2", "0"},
+          {"Czech Republic", "Portugal", "1", "0"},
+          {"Switzerland", "Turkey", "0", "5"}},
+         tpsc,
+         {"Portugal", "Turkey", "Czech Republic", "Switzerland"}},
+        {"level head-to-head",
+         {{"Portugal", "Turkey", "1", "1"},
+          {"Switzerland", "Turkey", "0", "4"},
+          {"Czech Republic", "Portugal", "0", "3"}},
+         ptsc,
+         {"Turkey", "Portugal", "Czech Republic", "Switzerland"}},
+        {"level head-to-head, lower team named first",
+         {{"Portugal", "Turkey", "1", "1"},
+          {"Switzerland", "Portugal", "0", "4"},
+          {"Turkey", "Czech Republic", "3", "0"}},
+         tpsc,
+         {"Portugal", "Turkey", "Czech Republic", "Switzerland"}},
+        {"unplayed head-to-head",
+         {{"Switzerland", "Turkey", "0", "2"}, {"Czech Republic", "Portugal", "0", "1"}},
+         ptsc,
+         {"Turkey", "Portugal", "Czech Republic", "Switzerland"}},
+        {"unplayed head-to-head, lower team named first",
+         {{"Switzerland", "Portugal", "0", "2"}, {"Turkey", "Czech Republic", "1", "0"}},
+         tpsc,
+         {"Portugal", "Turkey", "Czech Republic", "Switzerland"}},
+        {"equal difference keeps the order",
+         {{"Portugal", "Turkey", "1", "1"},
+          {"Czech Republic", "Portugal", "0", "1"},
+          {"Switzerland", "Turkey", "2", "3"}},
+         ptsc,
+         ptsc},
+        {"cycle",
+         {{"Portugal", "Turkey", "1", "0"},
+          {"Switzerland", "Turkey", "0", "1"},
+          {"Switzerland", "Portugal", "1", "0"}},
+         ptsc,
+         ptsc},
+        {"cycle rotated",
+         {{"Portugal", "Turkey", "1", "0"},
+          {"Switzerland", "Turkey", "0", "1"},
+          {"Switzerland", "Portugal", "1", "0"}},
+         {"Switzerland", "Portugal", "Turkey", "Czech Republic"},
+         {"Switzerland", "Portugal", "Turkey", "Czech Republic"}},
+    };
+    for (const RankingCase &c : cases) {
+        ModVars vars = WithResults(c.results);
+        for (int i = 0; i < kTeamsPerGroup; ++i)
+            vars.GroupTeams[0][i][Col::Name] = c.start[i];
+        SetStatisticVars(vars);
+        BubbleSort(vars, vars.GroupTeams[0], 3);
+        EXPECT_EQ(Order(vars, 0), c.ranked) << c.name;
+    }
+}
+
+TEST(Ranking, NumbersStatisticsAndTheRankingCopy)
+{
+    ModVars vars = FreshState();
+    SetStatisticVars(vars);
+    vars.GroupTeams[0][0][Col::Pts] = "9";
+    vars.GroupTeams[0][1][Col::Pts] = "10"; // "10" < "9" as text
+    BubbleSort(vars, vars.GroupTeams[0], 3);
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Turkey");
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Pts], "10") << "statistics move with the name";
+
+    vars = WithResults({{"Turkey", "Czech Republic", "3", "2"}, {"Austria", "Croatia", "0", "1"}});
+    SetStatisticVars(vars);
+    GroupSort(vars);
+    SetRankGroupA(vars);
+    EXPECT_EQ(Order(vars, 1), QStringList({"Croatia", "Germany", "Poland", "Austria"}));
+    for (int g = 0; g < kGroupCount; ++g)
+        EXPECT_EQ(QStringList(vars.GroupRanking[g].begin(), vars.GroupRanking[g].end()), Order(vars, g));
+    EXPECT_EQ(GetNumberIndexMAtch(vars, "Czech Republic", "Turkey"), 17);
+    EXPECT_EQ(GetNumberIndexMAtch(vars, "Turkey", "Czech Republic"), 17);
+    EXPECT_FALSE(GetNumberIndexMAtch(vars, "Turkey", "Spain"));
+    EXPECT_EQ(GetDiffGoals(vars, "Czech Republic"), -1);
+    EXPECT_EQ(GetDiffGoals(vars, "Nowhere"), 0);
+}
+
+TEST(ManualOrder, TheListedOrderReplacesTheRanking)
+{
+    const QString reversed = "Czech Republic,Switzerland,Turkey,Portugal,Poland,Germany,Croatia,Austria,"
+                             "Romania,Netherlands,Italy,France,Sweden,Spain,Russia,Greece";
+    ModVars vars = WithResults({{"Portugal", "Turkey", "5", "0"}});
+    vars.TeamList = "1," + reversed;
+    vars.ManualOrderFlag = 1;
+    Refresh(vars);
+    EXPECT_EQ((Order(vars, 0) + Order(vars, 1) + Order(vars, 2) + Order(vars, 3)).join(u','), reversed);
+    EXPECT_EQ(vars.GroupRanking[0][0], "Czech Republic");
+    EXPECT_EQ(vars.GroupTeams[0][3][Col::Pts], "3") << "Portugal's figures moved with it";
+
+    vars.ManualOrderFlag = 0; // switched off: the list stays stored but unused
+    Refresh(vars);
+    EXPECT_EQ(Order(vars, 0), QStringList({"Portugal", "Czech Republic", "Switzerland", "Turkey"}));
+    EXPECT_TRUE(vars.TeamList.startsWith("1,Czech Republic"));
+}
+
+TEST(ManualOrder, ShortRepeatedOrUnknownListsPlaceWhatTheyCan)
+{
+    const std::pair<const char *, QStringList> cases[] = {
+        {"1,Turkey,Turkey,Switzerland,Czech Republic",
+         {"Turkey", "Portugal", "Switzerland", "Czech Republic"}},
+        {"1,Turkey,Portugal", {"Portugal", "Turkey", "Switzerland", "Czech Republic"}},
+        {"1,Nobody,portugal,Czech Republic,Turkey", {"Portugal", "Switzerland", "Czech Republic", "Turkey"}},
+        {"", {"Portugal", "Turkey", "Switzerland", "Czech Republic"}},
+        {"1,Czech Republic,Switzerland,Turkey,Portugal,Croatia",
+         {"Czech Republic", "Switzerland", "Turkey", "Portugal"}},
+    };
+    for (const auto &[list, order] : cases) {
+        ModVars vars = FreshState();
+        vars.TeamList = list;
+        ManualSort(vars);
+        EXPECT_EQ(Order(vars, 0), order) << list;
+        EXPECT_EQ(Order(vars, 1), QStringList({"Austria", "Croatia", "Germany", "Poland"})) << list;
+    }
+}
+
+TEST(ManualOrder, WindowChoicesPickingAndComposing)
+{
+    ModVars vars = FreshState();
+    vars.TeamList = "1,Turkey\n,Portugal";
+    ManualChoices choices = StoredChoices(vars);
+    EXPECT_EQ(QStringList(choices.begin(), choices.begin() + 3), QStringList({"Turkey", "Portugal", ""}));
+    EXPECT_TRUE(choices[15].isEmpty());
+    EXPECT_TRUE(StoredSwitch(vars));
+    vars.TeamList = kInitialTeamList;
+    EXPECT_FALSE(StoredSwitch(vars));
+
+    choices = StoredChoices(vars);
+    EXPECT_TRUE(ChoicesComplete(choices));
+    EXPECT_EQ(ComposeTeamList(false, choices), kInitialTeamList);
+    EXPECT_EQ(ComposeTeamList(true, choices), "1" + QString::fromLatin1(kInitialTeamList).mid(1));
+    choices[4 + 2] = choices[4 + 0]; // group B, list 2 takes the name of list 0
+    choices[0] = choices[4 + 0];     // and group A shows it too
+    KeepUnique(choices, 1, 2);
+    EXPECT_EQ(QStringList(choices.begin() + 4, choices.begin() + 8),
+              QStringList({"", "Croatia", "Austria", "Poland"}));
+    EXPECT_EQ(choices[0], "Austria") << "other groups are not touched";
+    EXPECT_FALSE(ChoicesComplete(choices));
+}
