@@ -2,6 +2,8 @@
 
 #include "groups/GroupLines.h"
 
+#include <QHash>
+
 using namespace fixturo;
 using namespace fixturo::test;
 
@@ -77,74 +79,43 @@ TEST(GroupLines, TextsAsTheWindowsShowThem)
     EXPECT_EQ(ScheduleLine(vars.MatchTable[3]), "Sunday 8 June 2008   Germany 10 - 07 Poland");
 }
 
-struct RankingCase {
-    const char *name;
-    std::initializer_list<Result> results;
-    QStringList start, ranked;
-};
-
+// Group A as initials (Portugal, Turkey, Switzerland, Czech Republic): the results
+// "PT1-0 ..." of the rows where the first team is named first, the table before
+// the sort, the table after it.
 TEST(Ranking, PointsThenHeadToHeadThenGoalDifference)
 {
-    const QStringList ptsc{"Portugal", "Turkey", "Switzerland", "Czech Republic"};
-    const QStringList tpsc{"Turkey", "Portugal", "Switzerland", "Czech Republic"};
-    const RankingCase cases[] = {
-        {"no results", {}, ptsc, ptsc},
-        {"head-to-head over goal difference",
-         {{"Portugal", "Turkey", "0", "1"}, {"Czech Republic", "Portugal", "0", "5"}},
-         ptsc,
-         tpsc},
-        {"head-to-head, lower team named first",
-         {{"Portugal", "Turkey", "2", "0"},
-          {"Czech Republic", "Portugal", "1", "0"},
-          {"Switzerland", "Turkey", "0", "5"}},
-         tpsc,
-         {"Portugal", "Turkey", "Czech Republic", "Switzerland"}},
-        {"level head-to-head",
-         {{"Portugal", "Turkey", "1", "1"},
-          {"Switzerland", "Turkey", "0", "4"},
-          {"Czech Republic", "Portugal", "0", "3"}},
-         ptsc,
-         {"Turkey", "Portugal", "Czech Republic", "Switzerland"}},
-        {"level head-to-head, lower team named first",
-         {{"Portugal", "Turkey", "1", "1"},
-          {"Switzerland", "Portugal", "0", "4"},
-          {"Turkey", "Czech Republic", "3", "0"}},
-         tpsc,
-         {"Portugal", "Turkey", "Czech Republic", "Switzerland"}},
-        {"unplayed head-to-head",
-         {{"Switzerland", "Turkey", "0", "2"}, {"Czech Republic", "Portugal", "0", "1"}},
-         ptsc,
-         {"Turkey", "Portugal", "Czech Republic", "Switzerland"}},
-        {"unplayed head-to-head, lower team named first",
-         {{"Switzerland", "Portugal", "0", "2"}, {"Turkey", "Czech Republic", "1", "0"}},
-         tpsc,
-         {"Portugal", "Turkey", "Czech Republic", "Switzerland"}},
-        {"equal difference keeps the order",
-         {{"Portugal", "Turkey", "1", "1"},
-          {"Czech Republic", "Portugal", "0", "1"},
-          {"Switzerland", "Turkey", "2", "3"}},
-         ptsc,
-         ptsc},
-        {"cycle",
-         {{"Portugal", "Turkey", "1", "0"},
-          {"Switzerland", "Turkey", "0", "1"},
-          {"Switzerland", "Portugal", "1", "0"}},
-         ptsc,
-         ptsc},
-        {"cycle rotated",
-         {{"Portugal", "Turkey", "1", "0"},
-          {"Switzerland", "Turkey", "0", "1"},
-          {"Switzerland", "Portugal", "1", "0"}},
-         {"Switzerland", "Portugal", "Turkey", "Czech Republic"},
-         {"Switzerland", "Portugal", "Turkey", "Czech Republic"}},
+    // clang-format off
+    const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
+        {"no results", "", "PTSC", "PTSC"},
+        {"head-to-head over goal difference", "PT0-1 CP0-5", "PTSC", "TPSC"},
+        {"head-to-head, lower team named first", "PT2-0 CP1-0 ST0-5", "TPSC", "PTCS"},
+        {"level head-to-head", "PT1-1 ST0-4 CP0-3", "PTSC", "TPCS"},
+        {"level head-to-head, lower team named first", "PT1-1 SP0-4 TC3-0", "TPSC", "PTCS"},
+        {"unplayed head-to-head", "ST0-2 CP0-1", "PTSC", "TPCS"},
+        {"unplayed head-to-head, lower team named first", "SP0-2 TC1-0", "TPSC", "PTCS"},
+        {"equal difference keeps the order", "PT1-1 CP0-1 ST2-3", "PTSC", "PTSC"},
+        {"cycle", "PT1-0 ST0-1 SP1-0", "PTSC", "PTSC"},
+        {"cycle rotated", "PT1-0 ST0-1 SP1-0", "SPTC", "SPTC"},
     };
-    for (const RankingCase &c : cases) {
-        ModVars vars = WithResults(c.results);
+    // clang-format on
+    const QHash<QChar, QString> team{
+        {u'P', "Portugal"}, {u'T', "Turkey"}, {u'S', "Switzerland"}, {u'C', "Czech Republic"}};
+    const auto names = [&](const QString &initials) {
+        QStringList list;
+        for (QChar c : initials)
+            list << team[c];
+        return list;
+    };
+    for (const auto &[name, results, start, ranked] : cases) {
+        ModVars vars = FreshState();
+        for (const QString &r : QString::fromLatin1(results).split(u' ', Qt::SkipEmptyParts))
+            SetScore(vars, RowOf(vars, team[r[0]], team[r[1]]), r.mid(2).section(u'-', 0, 0),
+                     r.section(u'-', 1));
         for (int i = 0; i < kTeamsPerGroup; ++i)
-            vars.GroupTeams[0][i][Col::Name] = c.start[i];
+            vars.GroupTeams[0][i][Col::Name] = team[QChar::fromLatin1(start[i])];
         SetStatisticVars(vars);
         BubbleSort(vars, vars.GroupTeams[0], 3);
-        EXPECT_EQ(Order(vars, 0), c.ranked) << c.name;
+        EXPECT_EQ(Order(vars, 0), names(QString::fromLatin1(ranked))) << name;
     }
 }
 
