@@ -124,24 +124,19 @@ TEST(ResultDialogRules, KeysAndPenaltyBoxes)
 TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
 {
     using O = OkOutcome;
-    using C = std::tuple<int, ScoreEntry, O>;
-    const C cases[] = {{kGroupRow, {"2", "1", "", ""}, O::Store},
-                       {kGroupRow, {"", "", "", ""}, O::Store},
-                       {kGroupRow, {"2", "", "", ""}, O::InsertResults},
-                       {kGroupRow, {"", "2", "", ""}, O::InsertResults},
-                       {kKnockoutRow, {"", "", "", ""}, O::Clear},
-                       {kKnockoutRow, {"1", "", "", ""}, O::InsertResults},
-                       {kKnockoutRow, {"2", "1", "", ""}, O::Store},
-                       {kKnockoutRow, {"1", "1", "4", "3"}, O::Store},
-                       {kKnockoutRow, {"1", "1", "4", ""}, O::InsertResults},
-                       {kKnockoutRow, {"1", "1", "", "0"}, O::InsertResults},
-                       {kKnockoutRow, {"1", "1", "", ""}, O::InsertResultsPenalties},
-                       {kKnockoutRow, {"1", "1", "3", "03"}, O::InsertResultsPenalties},
-                       {kKnockoutRow, {"1", "01", "5", "4"}, O::Store}};
-    for (const auto &[row, e, outcome] : cases)
-        EXPECT_EQ(DecideOk(row, e, PenaltiesShown(row, e.goals1, e.goals2)), outcome)
-            << row << " " << e.goals1.toStdString() << ":" << e.goals2.toStdString() << " "
-            << e.penalties1.toStdString() << ":" << e.penalties2.toStdString();
+    // clang-format off
+    const std::tuple<int, const char *, O> cases[] = {
+        {kGroupRow, "2,1,,", O::Store}, {kGroupRow, ",,,", O::Store}, {kGroupRow, "2,,,", O::InsertResults},
+        {kGroupRow, ",2,,", O::InsertResults}, {kKnockoutRow, ",,,", O::Clear}, {kKnockoutRow, "1,,,", O::InsertResults},
+        {kKnockoutRow, "2,1,,", O::Store}, {kKnockoutRow, "1,1,4,3", O::Store}, {kKnockoutRow, "1,1,4,", O::InsertResults},
+        {kKnockoutRow, "1,1,,0", O::InsertResults}, {kKnockoutRow, "1,1,,", O::InsertResultsPenalties},
+        {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties}, {kKnockoutRow, "1,01,5,4", O::Store}};
+    // clang-format on
+    for (const auto &[row, typed, outcome] : cases) {
+        const QStringList v = QString::fromLatin1(typed).split(u',');
+        EXPECT_EQ(DecideOk(row, {v[0], v[1], v[2], v[3]}, PenaltiesShown(row, v[0], v[1])), outcome)
+            << row << " " << typed;
+    }
 
     // Whatever is typed, a stored knockout result has a winner.
     const QStringList values{"", "0", "1", "01", "10"};

@@ -82,28 +82,24 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRules)
     };
     const QByteArray swapped = LineWith(0, "2,1", kSwapped);
     const QByteArray big(70 * 1024, '7');
+    const QByteArray kList = "|" + kSwapped + "\r\n1", kStart = "5,5,9,8|5,5,9,8|,|", kKept = "|1,x\r\n1";
+    const QByteArray initial = "|" + QByteArray(kInitialTeamList) + "\r\n0", three = QByteArray("3,3|");
+    // clang-format off
     const Case cases[] = {
-        {swapped + "\r\n" + LineWith(0, "7,7") + "\r\n", "2,1,9,8|,,9,8|,|", "|" + kSwapped + "\r\n1"},
-        {swapped + "\n" + big + "\n" + big, "2,1,9,8|,,9,8|,|", "|" + kSwapped + "\r\n1"},
-        {swapped + "\r" + big, "2,1,9,8|,,9,8|,|", "|" + kSwapped + "\r\n1"},
-        {swapped, "2,1,9,8|,,9,8|,|", "|" + kSwapped + "\r\n1"},
-        {"", "5,5,9,8|5,5,9,8|,|", "|1,x\r\n0"},
-        {"\r\n4,0|\r\n", "5,5,9,8|5,5,9,8|,|", "|1,x\r\n0"},
+        // Every kind of line end; what follows is ignored, even far past the first read.
+        {swapped + "\r\n" + LineWith(0, "7,7"), "2,1,9,8|,,9,8|,|", kList}, {swapped + "\n" + big + "\n" + big, "2,1,9,8|,,9,8|,|", kList},
+        {swapped + "\r" + big, "2,1,9,8|,,9,8|,|", kList}, {swapped, "2,1,9,8|,,9,8|,|", kList},
+        {"", kStart, "|1,x\r\n0"}, {"\r\n4,0|\r\n", kStart, "|1,x\r\n0"},
         // Two values keep the penalties, four set them, three or none leave the row; a short
         // line leaves the rest and the list, and the flag follows that list.
-        {"1,2|3,4,5,6|\r\n", "1,2,9,8|3,4,5,6|,|", "|1,x\r\n1"},
-        {"1,2,3||\r\n", "5,5,9,8|5,5,9,8|,|", "|1,x\r\n1"},
-        {"4,0|,|2,2|", "4,0,9,8|,,9,8|2,2|,|", "|1,x\r\n1"},
+        {"1,2|3,4,5,6|\r\n", "1,2,9,8|3,4,5,6|,|", kKept}, {"1,2,3||\r\n", kStart, kKept}, {"4,0|,|2,2|", "4,0,9,8|,,9,8|2,2|,|", kKept},
         // 31 entries: without the last bar there is no list; with it, an empty list.
-        {QByteArray("3,3|").repeated(30) + "1,1",
-         QByteArray("3,3|").repeated(28).prepend("3,3,9,8|3,3,9,8|") + "1,1|", "|1,x\r\n1"},
-        {QByteArray("3,3|").repeated(31), QByteArray("3,3|").repeated(29).prepend("3,3,9,8|3,3,9,8|"),
-         "3,3|\r\n0"},
+        {three.repeated(30) + "1,1", "3,3,9,8|3,3,9,8|" + three.repeated(28) + "1,1|", kKept},
+        {three.repeated(31), "3,3,9,8|3,3,9,8|" + three.repeated(29), "3,3|\r\n0"},
         // Fields after the list are ignored; a line longer than one read is read whole.
-        {LineWith(0, "3,1") + "|9,9|more", "3,1,9,8|,,9,8|", "|" + QByteArray(kInitialTeamList) + "\r\n0"},
-        {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2,9,8|5,5,9,8|,|",
-         "|" + QByteArray(kInitialTeamList) + "\r\n0"},
+        {LineWith(0, "3,1") + "|9,9|more", "3,1,9,8|,,9,8|", initial}, {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2,9,8|5,5,9,8|,|", initial},
     };
+    // clang-format on
     for (const Case &c : cases) {
         const QByteArray loaded = LoadOver(c.content);
         EXPECT_TRUE(loaded.startsWith(c.head) && loaded.endsWith(c.tail))
