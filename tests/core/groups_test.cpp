@@ -127,6 +127,11 @@ TEST(Ranking, NumbersStatisticsAndTheRankingCopy)
     BubbleSort(vars, vars.GroupTeams[0], 3);
     EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Turkey");
     EXPECT_EQ(vars.GroupTeams[0][0][Col::Pts], "10") << "statistics move with the name";
+    Swap(vars.GroupTeams[0], 0, 1);
+    BubbleSort(vars, vars.GroupTeams[0], 0); // nothing to compare
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Portugal");
+    BubbleSort(vars, vars.GroupTeams[0], 9); // never past the table's end
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Turkey");
 
     vars = WithResults({{"Turkey", "Czech Republic", "3", "2"}, {"Austria", "Croatia", "0", "1"}});
     SetStatisticVars(vars);
@@ -188,8 +193,9 @@ TEST(ManualOrder, WindowChoicesPickingAndComposing)
     EXPECT_EQ(QStringList(choices.begin(), choices.begin() + 3), QStringList({"Turkey", "Portugal", ""}));
     EXPECT_TRUE(choices[15].isEmpty());
     EXPECT_TRUE(StoredSwitch(vars));
-    vars.TeamList = kInitialTeamList;
+    vars.TeamList = kInitialTeamList + QStringLiteral(",Brazil,Chile");
     EXPECT_FALSE(StoredSwitch(vars));
+    EXPECT_EQ(StoredChoices(vars).back(), "Sweden") << "elements past the sixteenth are ignored";
 
     choices = StoredChoices(vars);
     EXPECT_TRUE(ChoicesComplete(choices));

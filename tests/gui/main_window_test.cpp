@@ -75,13 +75,11 @@ bool Highlighted(const QLabel *line)
 TEST(MainWindow, StartsFromTheResultsFileOrWithoutOne)
 {
     Session fresh;
-    EXPECT_EQ(fresh.window.windowTitle(), "Fixturo");
     EXPECT_EQ(fresh.Order(3), QStringList({"Greece", "Russia", "Spain", "Sweden"}));
     EXPECT_EQ(fresh.Text("lblTable_15"), "0  0 0 0 0  0");
     EXPECT_EQ(NamedChild<QGroupBox>(fresh.window, "frGroup_2")->title(), "GROUP C      Pts W D L GF GA");
     EXPECT_EQ(fresh.Line(23)->text(), "Wednesday 18 June 2008   Russia  -  Sweden");
     EXPECT_TRUE(fresh.Flag("ImgFlagRound_0", "Switzerland") && fresh.Flag("ImgFlagRound_47", "Sweden"));
-    EXPECT_TRUE(fresh.Flag("ImgFlagD_2", "Spain"));
     EXPECT_FALSE(QFile::exists(fresh.path)) << "starting writes nothing";
     // The window's fixed client area and the schedule panel's colour.
     EXPECT_EQ(fresh.window.centralWidget()->size(), QSize(836, 484));
@@ -118,7 +116,6 @@ TEST(MainWindow, PointerHighlightsTheScheduleLineUnderIt)
     EXPECT_TRUE(Highlighted(s.Line(3)));
     PointAt(s.Line(7));
     EXPECT_TRUE(!Highlighted(s.Line(3)) && Highlighted(s.Line(7)));
-    EXPECT_EQ(s.Line(3)->palette().color(QPalette::WindowText), Qt::white);
     PointAt(NamedChild(s.window, "ImgFlagRound_20"));
     EXPECT_TRUE(Highlighted(s.Line(7))) << "a flag is no line";
     // Off the lines, over the panel: the look goes, the selection stays.
@@ -238,14 +235,6 @@ TEST(MainWindow, MenusCommandsAndTeamLinks)
     });
     QTest::mouseClick(NamedChild<QPushButton>(s.window, "CmdSecond"), Qt::LeftButton);
     EXPECT_EQ(savedWhileOpen.split('|').value(24), "2,1");
-
-    // The hidden command sorts group A only.
-    SetScore(s.vars, 0, "0", "1");
-    SetScore(s.vars, 2, "0", "1");
-    SetStatisticVars(s.vars);
-    NamedChild<QPushButton>(s.window, "Command1")->click();
-    EXPECT_EQ(s.Text("lblTeam_0") + s.Text("lblTable_0"), "Czech Republic3  1 0 0 1  0");
-    EXPECT_EQ(s.Order(1), QStringList({"Austria", "Croatia", "Germany", "Poland"}));
 
     UrlCatcher catcher;
     QTest::mouseClick(NamedChild(s.window, "lblTeam_5"), Qt::LeftButton);
