@@ -25,15 +25,7 @@ void StartupSequence(ModVars &vars, const QString &resultsPath, const WindowStep
 {
     InitFixtureData(vars);
     Run(steps.LoadScheduleFlags);
-    LoadFromFile(vars, resultsPath);
-    SetStatisticVars(vars);
-    SetRankGroupA(vars);
-    Run(steps.UpdateAllLabels);
-    GroupSort(vars);
-    SetRankGroupA(vars);
-    Run(steps.DrawGroupTables);
-    UpdateMatchVars(vars);
-    Run(steps.ShowGroupFlags);
+    UpdateRefreshSequence(vars, resultsPath, steps);
 }
 
 void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps)

@@ -15,8 +15,9 @@ struct WindowSteps {
     std::function<void()> ShowGroupFlags;
 };
 
-// Start-up: fixture data, schedule flags, results file, standings, ranking,
-// schedule lines, group sort, ranking, tables, pairings, flags.
+// Start-up: fixture data, schedule flags, then the steps of the refresh after
+// an update (results file, standings, ranking, schedule lines, group sort,
+// ranking, tables, pairings, flags).
 void StartupSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
 
 // After the result dialog or the manual order window has closed.
