@@ -243,3 +243,29 @@ TEST(MainWindow, MenusCommandsAndTeamLinks)
     EXPECT_EQ(catcher.urls,
               QList<QUrl>({QUrl("https://en.wikipedia.org/wiki/Croatia_national_football_team")}));
 }
+
+TEST(Pictures, FlagsFoundByNameAndEveryPictureAtItsSize)
+{
+    QList<QImage> seen;
+    for (const QString &team : QString::fromLatin1(kInitialTeamList).split(u',').mid(1)) {
+        const QPixmap flag = FlagPicture(team);
+        const QSize size = team == "Croatia"   ? QSize(20, 10)
+                           : team == "Germany" ? QSize(20, 12)
+                                               : QSize(20, 13);
+        EXPECT_EQ(flag.deviceIndependentSize().toSize(), size) << team.toStdString();
+        EXPECT_FALSE(flag.hasAlphaChannel() || seen.contains(flag.toImage())) << team.toStdString();
+        seen << flag.toImage();
+    }
+    EXPECT_EQ(FlagPicture(" czech  REPUBLIC ").toImage(), FlagPicture("Czech Republic").toImage());
+    for (const char *name : {"Winner Grp A", "Winner #25", "", "Czech"})
+        EXPECT_TRUE(FlagPicture(name).isNull()) << name;
+    EXPECT_EQ(StadiumPicture(Stadium::JakobPark).deviceIndependentSize().toSize(), QSize(564, 372));
+    EXPECT_EQ(StadiumPicture(Stadium::ErnstHappel).deviceIndependentSize().toSize(), QSize(200, 73));
+    EXPECT_TRUE(ProgramIcon().availableSizes().contains(QSize(48, 48)));
+    for (const auto &[cursor, side] :
+         {std::pair{MatchCursor(), 16}, {CrossCursor(), 32}, {LinkCursor(), 32}}) {
+        EXPECT_EQ(cursor.pixmap().size(), QSize(side, side));
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    }
+    EXPECT_GT(qAlpha(LinkCursor().pixmap().toImage().pixel(LinkCursor().hotSpot())), 0);
+}
