@@ -110,8 +110,9 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRules)
 TEST_F(ResultsFile, FlagFromTheFirstElementWhenItIsAnInteger)
 {
     const std::pair<const char *, int> cases[] = {
-        {"0,Portugal", 0}, {" 1 ,Portugal", 1},         {"-3", -3},  {"abc,Portugal", 5}, {"3abc", 5},
-        {"", 5},           {"99999999999999999999", 5}, {"40000", 5}};
+        {"0,Portugal", 0}, {" 1 ,Portugal", 1},         {"-3", -3},   {"abc,Portugal", 5}, {"3abc", 5},
+        {"", 5},           {"99999999999999999999", 5}, {"40000", 5}, {"32767", 32767},    {"-32768", -32768},
+        {"-32769", 5}};
     for (const auto &[list, flag] : cases) {
         ModVars vars = FreshState();
         vars.ManualOrderFlag = 5;

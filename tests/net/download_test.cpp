@@ -110,7 +110,7 @@ TEST_F(Download, NonHttpAddressesMissingFilesAndRefusedConnectionsFail)
 {
     for (const QUrl &source :
          {QUrl::fromLocalFile(m_target), QUrl(QStringLiteral("ftp://127.0.0.1/results.txt")),
-          QUrl(QStringLiteral("not an address"))}) {
+          QUrl(QStringLiteral("not an address")), QUrl(QStringLiteral("http:///files/results.txt"))}) {
         ExpectUntouched(Run(source));
         EXPECT_EQ(m_error, "Not an http address: " + source.toString());
     }
