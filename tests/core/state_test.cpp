@@ -16,8 +16,10 @@ TEST(FixtureData, AllMatchesAndGroupsAsPublished)
         for (int f : {Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
             EXPECT_TRUE(m[f].isEmpty());
     }
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
-    EXPECT_EQ(vars.SelectedMatch, 0);
+    ModVars reused = vars; // a state in use starts again from the same values
+    reused.SelectedMatch = reused.ManualOrderFlag = 7;
+    InitFixtureData(reused);
+    EXPECT_EQ(QList<int>({reused.ManualOrderFlag, reused.SelectedMatch}), QList<int>({0, 0}));
     EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList));
     // The group tables start in the order of the team list; each group's six rows pair its own teams.
     const QStringList listed = vars.TeamList.split(u',').mid(1);
