@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 fixturo_install_deps libbenchmark-dev
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DFIXTURO_BENCH=ON -DFIXTURO_BUILD_TESTS=OFF
-cmake --build build-bench -j"$(nproc)" --target core_bench startup_bench
+cmake --preset bench
+cmake --build --preset bench -j"$(nproc)"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 ./build-bench/bench/core_bench --benchmark_min_time=0.5 "$@"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" ./build-bench/bench/startup_bench "${STARTUP_RUNS:-9}"

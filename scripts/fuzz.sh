@@ -8,9 +8,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 source scripts/deps.sh
 fixturo_install_deps clang libclang-rt-14-dev
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DFIXTURO_FUZZ=ON -DFIXTURO_BUILD_TESTS=OFF
-cmake --build build-fuzz -j"$(nproc)" --target results_file_fuzzer
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 mkdir -p build-fuzz/corpus
 cd build-fuzz
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}" \

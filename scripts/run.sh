@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 fixturo_install_deps
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build build -j"$(nproc)" --target fixturo
+cmake --preset default "$@"
+cmake --build --preset default -j"$(nproc)" --target fixturo
 exec ./build/src/fixturo

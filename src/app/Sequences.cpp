@@ -27,16 +27,7 @@ bool StartupSequence(ModVars &vars, const QString &resultsPath, const WindowStep
 {
     InitFixtureData(vars);
     Run(steps.LoadScheduleFlags);
-    const bool readWhole = LoadFromFile(vars, resultsPath);
-    SetStatisticVars(vars);
-    SetRankGroupA(vars);
-    Run(steps.UpdateAllLabels);
-    GroupSort(vars);
-    SetRankGroupA(vars);
-    Run(steps.DrawGroupTables);
-    UpdateMatchVars(vars);
-    Run(steps.ShowGroupFlags);
-    return readWhole;
+    return UpdateRefreshSequence(vars, resultsPath, steps);
 }
 
 void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps)
@@ -52,9 +43,9 @@ void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps)
     Run(steps.ShowGroupFlags);
 }
 
-void UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps)
+bool UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps)
 {
-    LoadFromFile(vars, resultsPath);
+    const bool readWhole = LoadFromFile(vars, resultsPath);
     SetStatisticVars(vars);
     SetRankGroupA(vars);
     Run(steps.UpdateAllLabels);
@@ -63,6 +54,7 @@ void UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const Wind
     Run(steps.DrawGroupTables);
     UpdateMatchVars(vars);
     Run(steps.ShowGroupFlags);
+    return readWhole;
 }
 
 QString ChooseResultsPath(const QString &programDir, const QString &dataDir)

@@ -15,16 +15,17 @@ struct WindowSteps {
     std::function<void()> ShowGroupFlags;
 };
 
-// Start-up: fixture data, schedule flags, results file, standings, ranking,
-// schedule lines, group sort, ranking, tables, pairings, flags. False when the
+// Start-up: fixture data, schedule flags, then the steps of the refresh after
+// an update (results file, standings, ranking, schedule lines, group sort,
+// ranking, tables, pairings, flags). False when the
 // results file holds something that a save would not write back the same.
 bool StartupSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
 
 // After the result dialog or the manual order window has closed.
 void DialogRefreshSequence(ModVars &vars, const WindowSteps &steps);
 
-// After a successful online update.
-void UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
+// After a successful online update; false as for StartupSequence.
+bool UpdateRefreshSequence(ModVars &vars, const QString &resultsPath, const WindowSteps &steps);
 
 // Where the results file is kept: beside the program when its folder can be
 // written, or when a results file there can (a program run from its own

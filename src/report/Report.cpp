@@ -18,13 +18,6 @@
 #include <map>
 #include <memory>
 
-// The flag drawings are compiled into this static library; registering them by
-// hand keeps the linker from dropping them. Registering twice is harmless.
-static void InitFlagDrawings()
-{
-    Q_INIT_RESOURCE(flagdrawings);
-}
-
 namespace fixturo {
 
 namespace {
@@ -92,7 +85,6 @@ private:
     {
         std::unique_ptr<QSvgRenderer> &renderer = m_renderers[key];
         if (!renderer) {
-            InitFlagDrawings();
             renderer = std::make_unique<QSvgRenderer>(QStringLiteral(":/flags/%1.svg").arg(key));
             renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
         }

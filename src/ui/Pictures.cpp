@@ -11,13 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-// The pictures are compiled into this static library; registering them by hand
-// keeps the linker from dropping them. Registering twice is harmless.
-static void InitPictureResources()
-{
-    Q_INIT_RESOURCE(fixturo);
-}
-
 namespace fixturo {
 
 namespace {
@@ -35,7 +28,6 @@ int PixelRatio()
 // missing or unreadable.
 QImage Render(const QString &path, QSize size, int ratio, bool opaque)
 {
-    InitPictureResources();
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return {};
@@ -65,7 +57,6 @@ QPixmap Picture(const QString &path, QSize size, bool opaque)
     if (path.endsWith(QLatin1String(".svg"))) {
         image = Render(path, size, ratio, opaque);
     } else {
-        InitPictureResources();
         image = QImage(path).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image.setDevicePixelRatio(ratio);
     }

@@ -1,5 +1,7 @@
 #include "test_util.h"
 
+#include "knockout/MatchRules.h"
+
 #include <QSet>
 
 using namespace fixturo;
@@ -7,116 +9,82 @@ using namespace fixturo::test;
 
 namespace {
 
-void CompleteGroup(ModVars &vars, int group, const QString &goals1 = "1", const QString &goals2 = "0")
+void CompleteGroup(ModVars &vars, int group)
 {
     for (int r : GroupMatchRows(group))
-        SetScore(vars, r, goals1, goals2);
+        SetScore(vars, r, "1", "0");
 }
 
-QString Pair(const ModVars &vars, int row)
-{
-    return vars.MatchTable[row][Match::team1] + " - " + vars.MatchTable[row][Match::team2];
-}
+constexpr int kGroupRow = 4;
+constexpr int kKnockoutRow = 24;
 
 } // namespace
 
-TEST(Qualification, IncompleteGroupsKeepThePlaceholders)
+TEST(Qualification, OnlyCompleteGroupsSendTheirFirstTwo)
 {
     ModVars vars = FreshState();
-    SetScore(vars, 0, "", "2"); // goals2 alone: not played
     CompleteGroup(vars, 1);
-    SetScore(vars, 2, "", "1");
+    SetScore(vars, 2, "", "1"); // goals2 alone: group B is not complete
+    CompleteGroup(vars, 0);
+    SetScore(vars, 0, "3", ""); // goals1 alone counts as played
     Refresh(vars);
-    EXPECT_EQ(Pair(vars, 24), "Winner Grp A - Runner-up Grp B");
-    EXPECT_EQ(Pair(vars, 25), "Winner Grp B - Runner-up Grp A");
+    EXPECT_EQ(Pair(vars, 24), vars.GroupRanking[0][0] + " - Runner-up Grp B");
+    EXPECT_EQ(Pair(vars, 25), "Winner Grp B - " + vars.GroupRanking[0][1]);
     EXPECT_EQ(Pair(vars, 26), "Winner Grp C - Runner-up Grp D");
     EXPECT_EQ(Pair(vars, 27), "Winner Grp D - Runner-up Grp C");
-    EXPECT_EQ(Pair(vars, 30), "Winner #29 - Winner #30");
-}
-
-TEST(Qualification, CompleteGroupSendsWinnerAndRunnerUp)
-{
-    ModVars vars = FreshState();
-    CompleteGroup(vars, 0);
-    SetScore(vars, 0, "3", ""); // goals2 empty still counts as played
-    Refresh(vars);
-    EXPECT_EQ(vars.MatchTable[24][Match::team1], vars.GroupRanking[0][0]);
-    EXPECT_EQ(vars.MatchTable[25][Match::team2], vars.GroupRanking[0][1]);
-    EXPECT_EQ(vars.MatchTable[24][Match::team2], "Runner-up Grp B");
-    EXPECT_EQ(vars.MatchTable[25][Match::team1], "Winner Grp B");
 
     SetScore(vars, 24, "2", "0");
     SetScore(vars, 9, "", "");
     Refresh(vars);
     EXPECT_EQ(Pair(vars, 24), "Winner Grp A - Runner-up Grp B");
     EXPECT_EQ(vars.MatchTable[24][Match::goals1], "2") << "the stored quarter-final result stays";
-}
 
-TEST(Qualification, ManualOrderDecidesWhoGoesThrough)
-{
-    ModVars vars = FreshState();
     CompleteGroup(vars, 2);
+    CompleteGroup(vars, 3);
     vars.TeamList = "1,Portugal,Turkey,Switzerland,Czech Republic,Austria,Croatia,Germany,Poland,"
-                    "Romania,France,Italy,Netherlands,Greece,Russia,Spain,Sweden";
+                    "Romania,France,Italy,Netherlands,Sweden,Greece,Spain,Russia";
     vars.ManualOrderFlag = 1;
     Refresh(vars);
-    EXPECT_EQ(vars.MatchTable[26][Match::team1], "Romania");
-    EXPECT_EQ(vars.MatchTable[27][Match::team2], "France");
+    EXPECT_EQ(Pair(vars, 26), "Romania - Greece");
+    EXPECT_EQ(Pair(vars, 27), "Sweden - France");
 }
 
 TEST(KnockoutWinner, GoalsThenPenaltiesByValue)
 {
+    using W = std::tuple<const char *, const char *, const char *, const char *, const char *>;
+    const W cases[] = {{"2", "1", "", "", "A"},   {"1", "10", "", "", "B"}, {"1", "1", "3", "4", "B"},
+                       {"0", "0", "6", "5", "A"}, {"01", "1", "", "", "-"}, {"", "", "", "", "-"},
+                       {"1", "1", "03", "3", "-"}};
     MatchRow row;
     row[Match::team1] = "A";
     row[Match::team2] = "B";
-    const auto winner = [&](const char *g1, const char *g2, const char *p1 = "", const char *p2 = "") {
-        row[Match::goals1] = g1;
-        row[Match::goals2] = g2;
-        row[Match::penalties1] = p1;
+    for (const auto &[g1, g2, p1, p2, winner] : cases) {
+        row[Match::goals1] = g1, row[Match::goals2] = g2, row[Match::penalties1] = p1,
         row[Match::penalties2] = p2;
-        return KnockoutWinner(row).value_or("undecided");
-    };
-    EXPECT_EQ(winner("2", "1"), "A");
-    EXPECT_EQ(winner("1", "10"), "B") << "by value, not as text";
-    EXPECT_EQ(winner("1", "1", "3", "4"), "B");
-    EXPECT_EQ(winner("0", "0", "6", "5"), "A");
-    EXPECT_EQ(winner("01", "1"), "undecided");
-    EXPECT_EQ(winner("", ""), "undecided");
-    EXPECT_EQ(winner("1", "1", "03", "3"), "undecided");
+        EXPECT_EQ(KnockoutWinner(row).value_or("-"), winner) << g1 << ":" << g2 << " " << p1 << ":" << p2;
+    }
 }
 
-TEST(Bracket, WinnersMoveOnStepByStep)
+TEST(Bracket, WinnersMoveOnAndClearedMatchesGiveThePlaceBack)
 {
     ModVars vars = FreshState();
     EXPECT_EQ(SetVarsMatch(vars), "Winner");
     EXPECT_EQ(Pair(vars, 28), "Winner #25 - Winner #26");
-
     SetScore(vars, 24, "2", "1");           // Winner Grp A
     SetScore(vars, 25, "1", "1", "3", "4"); // Runner-up Grp A on penalties
     SetScore(vars, 28, "0", "0", "5", "4"); // a semi-final played with placeholders
-    SetScore(vars, 30, "", "");
     EXPECT_EQ(SetVarsMatch(vars), "Winner");
     EXPECT_EQ(Pair(vars, 28), "Winner Grp A - Runner-up Grp A");
     EXPECT_EQ(Pair(vars, 30), "Winner Grp A - Winner #30");
-
     SetScore(vars, 30, "0", "1");
     EXPECT_EQ(SetVarsMatch(vars), "Winner #30");
     SetScore(vars, 29, "1", "0");
     EXPECT_EQ(SetVarsMatch(vars), "Winner #27") << "the placeholder itself moves on";
-}
 
-TEST(Bracket, ClearingAQuarterFinalKeepsTheSemiFinalResult)
-{
-    ModVars vars = FreshState();
-    SetScore(vars, 24, "2", "1");
-    SetScore(vars, 25, "0", "1");
-    SetScore(vars, 28, "3", "0");
-    EXPECT_EQ(SetVarsMatch(vars), "Winner");
-    EXPECT_EQ(vars.MatchTable[30][Match::team1], "Winner Grp A");
     SetScore(vars, 24, "", "");
     SetVarsMatch(vars);
-    EXPECT_EQ(vars.MatchTable[28][Match::team1], "Winner #25");
-    EXPECT_EQ(vars.MatchTable[28][Match::goals1], "3");
+    EXPECT_EQ(Pair(vars, 28), "Winner #25 - Runner-up Grp A");
+    EXPECT_EQ(vars.MatchTable[28][Match::penalties1], "5") << "the semi-final keeps its result";
     EXPECT_EQ(vars.MatchTable[30][Match::team1], "Winner #25");
 }
 
@@ -124,21 +92,74 @@ TEST(Bracket, SlotTexts)
 {
     EXPECT_EQ(GetStringLabel("1", "4"), "(4)1 ");
     EXPECT_EQ(GetStringLabel("2", ""), "2 ");
-    EXPECT_EQ(GetStringLabel("", ""), " ");
     ModVars vars = FreshState();
     SetScore(vars, 27, "1", "1", "4", "3");
     EXPECT_EQ(SlotText(vars, kBracketSlots[6]), "(4)1 Winner Grp D");
     EXPECT_EQ(SlotText(vars, kBracketSlots[7]), "(3)1 Runner-up Grp C");
     EXPECT_EQ(SlotText(vars, kBracketSlots[12]), " Winner #29");
-    // Every knockout side has exactly one slot with its own label and flag.
     QSet<int> labels, flags, sides;
     for (const BracketSlot &s : kBracketSlots) {
         labels << s.labelIndex;
         flags << s.flagIndex;
         sides << s.row * 2 + (s.side == Match::team2);
     }
-    EXPECT_EQ(labels.size(), 14);
-    EXPECT_EQ(flags.size(), 14);
-    EXPECT_EQ(sides.size(), 14);
+    EXPECT_EQ(labels.size() + flags.size() + sides.size(), 3 * 14) << "one slot per side, label and flag";
     EXPECT_FALSE(flags.contains(kChampionFlag));
+}
+
+TEST(ResultDialogRules, KeysAndPenaltyBoxes)
+{
+    for (char32_t c : {U'0', U'5', U'9', char32_t(8), char32_t(0x16)})
+        EXPECT_TRUE(ScoreKeyAccepted(c)) << int(c);
+    for (char32_t c : {U'a', U'-', U' ', U'/', U':', char32_t(127), U'\u0663'})
+        EXPECT_FALSE(ScoreKeyAccepted(c)) << int(c);
+    using P = std::tuple<int, const char *, const char *, bool>;
+    for (const auto &[row, g1, g2, shown] :
+         {P{kKnockoutRow, "1", "1", true}, P{kKnockoutRow, "1", "01", true}, P{30, "0", "00", true},
+          P{kKnockoutRow, "2", "1", false}, P{kKnockoutRow, "", "", false}, P{kKnockoutRow, "0", "", false},
+          P{23, "1", "1", false}})
+        EXPECT_EQ(PenaltiesShown(row, g1, g2), shown) << row << " " << g1 << ":" << g2;
+}
+
+TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
+{
+    using O = OkOutcome;
+    // clang-format off
+    const std::tuple<int, const char *, O> cases[] = {
+        {kGroupRow, "2,1,,", O::Store}, {kGroupRow, ",,,", O::Store}, {kGroupRow, "2,,,", O::InsertResults},
+        {kGroupRow, ",2,,", O::InsertResults}, {kKnockoutRow, ",,,", O::Clear}, {kKnockoutRow, "1,,,", O::InsertResults},
+        {kKnockoutRow, "2,1,,", O::Store}, {kKnockoutRow, "1,1,4,3", O::Store}, {kKnockoutRow, "1,1,4,", O::InsertResults},
+        {kKnockoutRow, "1,1,,0", O::InsertResults}, {kKnockoutRow, "1,1,,", O::InsertResultsPenalties},
+        {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties}, {kKnockoutRow, "1,01,5,4", O::Store}};
+    // clang-format on
+    for (const auto &[row, typed, outcome] : cases) {
+        const QStringList v = QString::fromLatin1(typed).split(u',');
+        EXPECT_EQ(DecideOk(row, {v[0], v[1], v[2], v[3]}, PenaltiesShown(row, v[0], v[1])), outcome)
+            << row << " " << typed;
+    }
+
+    // Whatever is typed, a stored knockout result has a winner.
+    const QStringList values{"", "0", "1", "01", "10"};
+    for (const QString &g1 : values)
+        for (const QString &g2 : values)
+            for (const QString &p1 : values)
+                for (const QString &p2 : values) {
+                    const ScoreEntry e{g1, g2, p1, p2};
+                    const bool shown = PenaltiesShown(kKnockoutRow, g1, g2);
+                    if ((shown || (p1 + p2).isEmpty()) && DecideOk(kKnockoutRow, e, shown) == O::Store) {
+                        MatchRow row;
+                        StoreEntry(row, O::Store, e);
+                        EXPECT_TRUE(KnockoutWinner(row))
+                            << (QStringList{g1, g2, p1, p2}.join(u',').toStdString());
+                    }
+                }
+
+    MatchRow row;
+    StoreEntry(row, O::Store, {"01", "1", "5", "4"});
+    EXPECT_EQ(QStringList({row[Match::goals1], row[Match::penalties2]}), QStringList({"01", "4"}));
+    StoreEntry(row, O::Clear, {"9", "9", "9", "9"});
+    EXPECT_EQ(row, MatchRow());
+    const ModVars vars = FreshState();
+    EXPECT_EQ(MatchTitle(vars, 24), "Match #25  QF");
+    EXPECT_EQ(MatchInfo(vars.MatchTable[0]), "18:00  Saturday 7 June 2008  Basel  St. Jakob-Park");
 }

@@ -1,7 +1,6 @@
 #include "test_util.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -10,65 +9,54 @@ using namespace fixturo::test;
 
 namespace {
 
-const QByteArray kEmptyLine = QByteArray(",|").repeated(31) + kInitialTeamList;
+const QByteArray kSwapped = "1,Turkey,Portugal,Switzerland,Czech Republic,Austria,Croatia,Germany,Poland,"
+                            "France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden";
 
-class ResultsFileTest : public ::testing::Test {
+// A line whose entry `index` is `entry` and the others ",".
+QByteArray LineWith(int index, const QByteArray &entry, const QByteArray &teamList = kInitialTeamList)
+{
+    QList<QByteArray> fields(kMatchCount, ",");
+    fields[index] = entry;
+    return fields.join('|') + '|' + teamList;
+}
+
+class ResultsFile : public ::testing::Test {
 protected:
-    QString Path() const { return m_dir.filePath("results.txt"); }
-
-    void Write(const QByteArray &bytes) const
+    // Loads `content` over a state that already holds results, a list and a flag;
+    // returns that state's line as a save would write it, then its flag.
+    QByteArray LoadOver(const QByteArray &content)
     {
-        QFile f(Path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    QByteArray Read() const
-    {
-        QFile f(Path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    // A line whose entry `index` is replaced by `entry`; the others stay ",".
-    static QByteArray LineWith(int index, const QByteArray &entry,
-                               const QByteArray &teamList = kInitialTeamList)
-    {
-        QList<QByteArray> fields(31, ",");
-        fields[index] = entry;
-        return fields.join('|') + '|' + teamList;
+        EXPECT_TRUE(WriteBytes(m_path, content));
+        ModVars vars = FreshState();
+        SetScore(vars, 0, "5", "5", "9", "8");
+        SetScore(vars, 1, "5", "5", "9", "8");
+        vars.TeamList = "1,x";
+        LoadFromFile(vars, m_path);
+        return ResultsLine(vars) + QByteArray::number(vars.ManualOrderFlag);
     }
 
     QTemporaryDir m_dir;
+    const QString m_path = m_dir.filePath("results.txt");
 };
 
 } // namespace
 
-TEST_F(ResultsFileTest, FirstRunWritesEmptyEntriesAndTheStartOrder)
+TEST_F(ResultsFile, SaveWritesOneLineOfEntriesAndTheTeamList)
 {
     ModVars vars = FreshState();
-    ASSERT_TRUE(SaveToFile(vars, Path()));
-    EXPECT_EQ(Read(), kEmptyLine + "\r\n");
-}
-
-TEST_F(ResultsFileTest, EntriesUseTwoOrFourValuesByPenalties)
-{
-    ModVars vars = FreshState();
+    ASSERT_TRUE(SaveToFile(vars, m_path));
+    EXPECT_EQ(FileBytes(m_path), QByteArray(",|").repeated(31) + kInitialTeamList + "\r\n");
     SetScore(vars, 0, "1", "0");
     SetScore(vars, 24, "1", "1", "4", "3");
     SetScore(vars, 5, "2", "2", "", "3");  // penalties2 alone is not written
     SetScore(vars, 26, "0", "0", "4", ""); // four values, the last empty
-    const QByteArray line = ResultsLine(vars);
-    const QList<QByteArray> fields = line.chopped(2).split('|');
+    const QList<QByteArray> fields = ResultsLine(vars).split('|');
     ASSERT_EQ(fields.size(), 32);
-    EXPECT_EQ(fields[0], "1,0");
-    EXPECT_EQ(fields[24], "1,1,4,3");
-    EXPECT_EQ(fields[5], "2,2");
-    EXPECT_EQ(fields[26], "0,0,4,");
-    EXPECT_EQ(fields[31], kInitialTeamList);
-    EXPECT_TRUE(line.endsWith("\r\n"));
+    EXPECT_EQ(QList<QByteArray>({fields[0], fields[5], fields[24], fields[26]}),
+              QList<QByteArray>({"1,0", "2,2", "1,1,4,3", "0,0,4,"}));
 }
 
-TEST_F(ResultsFileTest, SaveThenLoadRestoresEveryField)
+TEST_F(ResultsFile, SaveThenLoadRestoresEveryField)
 {
     ModVars saved = FreshState();
     for (int r = 0; r < kMatchCount; ++r)
@@ -76,161 +64,97 @@ TEST_F(ResultsFileTest, SaveThenLoadRestoresEveryField)
                  r % 4 ? "" : "07");
     SetScore(saved, 26, "0", "0", "4", "");
     SetScore(saved, 27, "", "");
-    saved.TeamList = "1,Turkey,Portugal,Switzerland,Czech Republic,Austria,Croatia,Germany,Poland,"
-                     "France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden";
-    saved.ManualOrderFlag = 1;
-    ASSERT_TRUE(SaveToFile(saved, Path()));
-
+    saved.TeamList = kSwapped;
+    ASSERT_TRUE(SaveToFile(saved, m_path));
     ModVars loaded = FreshState();
-    LoadFromFile(loaded, Path());
-    for (int r = 0; r < kMatchCount; ++r)
-        for (int f : {Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
-            EXPECT_EQ(loaded.MatchTable[r][f], saved.MatchTable[r][f]) << "row " << r << " field " << f;
+    LoadFromFile(loaded, m_path);
+    EXPECT_EQ(loaded.MatchTable, saved.MatchTable);
     EXPECT_EQ(loaded.TeamList, saved.TeamList);
     EXPECT_EQ(loaded.ManualOrderFlag, 1);
 }
 
-TEST_F(ResultsFileTest, LineEndsOfEveryKindLoadAlike)
+TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRules)
 {
-    const QByteArray line = LineWith(0, "2,1",
-                                     "1,Turkey,Portugal,Switzerland,Czech Republic,Austria,Croatia,"
-                                     "Germany,Poland,France,Italy,Netherlands,Romania,Greece,Russia,"
-                                     "Spain,Sweden");
-    QList<ModVars> states;
-    for (const QByteArray &end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray()}) {
-        Write(end.isEmpty() ? line : line + end + "ignored second line\r\n");
-        ModVars vars = FreshState();
-        LoadFromFile(vars, Path());
-        EXPECT_FALSE(vars.TeamList.contains(u'\r') || vars.TeamList.contains(u'\n'));
-        EXPECT_TRUE(vars.TeamList.endsWith("Sweden"));
-        EXPECT_EQ(vars.MatchTable[0][Match::goals1], "2");
-        EXPECT_EQ(vars.ManualOrderFlag, 1);
-        states << vars;
+    // Loaded over rows 0 and 1 at "5,5,9,8", the list "1,x" and the flag 0: the saved
+    // line starts with `head` and ends with `tail` (the list, the line end, the flag).
+    struct Case {
+        QByteArray content, head, tail;
+    };
+    const QByteArray swapped = LineWith(0, "2,1", kSwapped);
+    const QByteArray big(70 * 1024, '7');
+    const QByteArray kList = "|" + kSwapped + "\r\n1", kStart = "5,5,9,8|5,5,9,8|,|", kKept = "|1,x\r\n1";
+    const QByteArray initial = "|" + QByteArray(kInitialTeamList) + "\r\n0", three = QByteArray("3,3|");
+    // clang-format off
+    const Case cases[] = {
+        // Every kind of line end; what follows is ignored, even far past the first read.
+        {swapped + "\r\n" + LineWith(0, "7,7"), "2,1|,|,|", kList}, {swapped + "\n" + big + "\n" + big, "2,1|,|,|", kList},
+        {swapped + "\r" + big, "2,1|,|,|", kList}, {swapped, "2,1|,|,|", kList},
+        {"", kStart, "|1,x\r\n0"}, {"\r\n4,0|\r\n", kStart, "|1,x\r\n0"},
+        // Two values clear the penalties, four set them, three or none leave the row; a short
+        // line leaves the rest and the list, and the flag follows that list.
+        {"1,2|3,4,5,6|\r\n", "1,2|3,4,5,6|,|", kKept}, {"1,2,3||\r\n", kStart, kKept}, {"4,0|,|2,2|", "4,0|,|2,2|,|", kKept},
+        // 31 entries: without the last bar there is no list; with it, an empty list.
+        {three.repeated(30) + "1,1", "3,3|3,3|" + three.repeated(28) + "1,1|", kKept},
+        {three.repeated(31), "3,3|3,3|" + three.repeated(29), "3,3|\r\n0"},
+        // Fields after the list are ignored; a line longer than one read is read whole.
+        {LineWith(0, "3,1") + "|9,9|more", "3,1|,|", initial}, {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2|5,5,9,8|,|", initial},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        const QByteArray loaded = LoadOver(c.content);
+        EXPECT_TRUE(loaded.startsWith(c.head) && loaded.endsWith(c.tail))
+            << c.content.left(60).constData() << " gave " << loaded.constData();
     }
-    for (const ModVars &vars : states)
-        EXPECT_EQ(ResultsLine(vars), ResultsLine(states.front()));
 }
 
-TEST_F(ResultsFileTest, ThreeValuesChangeNothingAndTwoValuesClearPenalties)
+TEST_F(ResultsFile, FlagFromTheFirstElementWhenItIsAnInteger)
 {
-    ModVars vars = FreshState();
-    SetScore(vars, 0, "5", "5", "9", "8");
-    SetScore(vars, 1, "5", "5", "9", "8");
-    Write(LineWith(1, "2,1", "0").replace(0, 1, "1,2,3"));
-    LoadFromFile(vars, Path());
-    EXPECT_EQ(vars.MatchTable[0][Match::goals1], "5") << "three values leave the row";
-    EXPECT_EQ(vars.MatchTable[0][Match::penalties1], "9");
-    EXPECT_EQ(vars.MatchTable[1][Match::goals1], "2");
-    EXPECT_EQ(vars.MatchTable[1][Match::goals2], "1");
-    EXPECT_EQ(vars.MatchTable[1][Match::penalties1], "") << "two values mean no penalties";
-    EXPECT_EQ(vars.MatchTable[1][Match::penalties2], "");
-}
-
-TEST_F(ResultsFileTest, ShortLineLeavesTheRestAsItIs)
-{
-    ModVars vars = FreshState();
-    SetScore(vars, 10, "3", "3");
-    vars.TeamList = "1,x";
-    vars.ManualOrderFlag = 0;
-    Write("4,0|,|2,2|\r\n");
-    LoadFromFile(vars, Path());
-    EXPECT_EQ(vars.MatchTable[0][Match::goals1], "4");
-    EXPECT_EQ(vars.MatchTable[2][Match::goals2], "2");
-    EXPECT_EQ(vars.MatchTable[10][Match::goals1], "3");
-    EXPECT_EQ(vars.TeamList, "1,x");
-    EXPECT_EQ(vars.ManualOrderFlag, 1) << "the flag follows the kept TeamList";
-}
-
-TEST_F(ResultsFileTest, FlagThatIsNoIntegerLeavesTheSwitch)
-{
-    for (const QByteArray &flag :
-         {QByteArray("abc"), QByteArray("3abc"), QByteArray(""), QByteArray("99999999999999999999")}) {
+    const std::pair<const char *, int> cases[] = {
+        {"0,Portugal", 0}, {" 1 ,Portugal", 1},         {"-3", -3},   {"abc,Portugal", 5}, {"3abc", 5},
+        {"", 5},           {"99999999999999999999", 5}, {"40000", 5}, {"32767", 32767},    {"-32768", -32768},
+        {"-32769", 5}};
+    for (const auto &[list, flag] : cases) {
         ModVars vars = FreshState();
-        vars.ManualOrderFlag = 1;
-        Write(LineWith(0, ",", flag + ",Portugal"));
-        LoadFromFile(vars, Path());
-        EXPECT_EQ(vars.ManualOrderFlag, 1) << flag.constData();
-        EXPECT_EQ(vars.TeamList, QString::fromLatin1(flag + ",Portugal"));
+        vars.ManualOrderFlag = 5;
+        ApplyResultsLine(vars, LineWith(0, ",", list));
+        EXPECT_EQ(vars.ManualOrderFlag, flag) << list;
+        EXPECT_EQ(vars.TeamList, list);
     }
-    ModVars vars = FreshState();
-    Write(LineWith(0, ",", "0,Portugal"));
-    vars.ManualOrderFlag = 1;
-    LoadFromFile(vars, Path());
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
 }
 
-TEST_F(ResultsFileTest, EmptyOrMissingFileChangesNothing)
-{
-    ModVars vars = FreshState();
-    SetScore(vars, 3, "1", "2");
-    const QByteArray before = ResultsLine(vars);
-    LoadFromFile(vars, Path()); // missing
-    Write("");
-    LoadFromFile(vars, Path());
-    Write("\r\n4,0|\r\n");
-    LoadFromFile(vars, Path());
-    EXPECT_EQ(ResultsLine(vars), before);
-    // The file was closed: the save can replace it.
-    EXPECT_TRUE(SaveToFile(vars, Path()));
-    EXPECT_EQ(Read(), before);
-}
-
-TEST_F(ResultsFileTest, HostileInputNeverBreaksTheLoader)
+TEST_F(ResultsFile, HostileInputNeverBreaksTheLoaderOrTheRefresh)
 {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
         garbage += char((i * 7919 + 13) % 256);
-    const QByteArray huge = QByteArray("1,2|") + QByteArray(1024 * 1024, '7') + "|" + QByteArray(5000, ',');
-    const QByteArray extra = LineWith(0, "3,1") + "|9,9|9,9|more|fields";
-    for (const QByteArray &content : {garbage, huge, extra, QByteArray(40, '|'), QByteArray("|||,,,|||")}) {
-        Write(content);
-        ModVars vars = FreshState();
-        LoadFromFile(vars, Path());
-        SetStatisticVars(vars);
-        GroupSort(vars);
-        SetRankGroupA(vars);
-        UpdateMatchVars(vars);
+    for (const QByteArray &content :
+         {garbage, QByteArray(40, '|'), QByteArray("|||,,,|||"), LineWith(0, "99999999999999999999,-5")}) {
+        ASSERT_TRUE(WriteBytes(m_path, content));
+        ModVars vars;
+        StartupSequence(vars, m_path, {});
         SetVarsMatch(vars);
-        EXPECT_TRUE(SaveToFile(vars, Path()));
-        // What was saved loads back to the same line.
-        ModVars again = FreshState();
-        LoadFromFile(again, Path());
+        ASSERT_TRUE(SaveToFile(vars, m_path));
+        ModVars again;
+        StartupSequence(again, m_path, {});
         EXPECT_EQ(ResultsLine(again), ResultsLine(vars));
     }
-    Write(extra);
-    ModVars vars = FreshState();
-    LoadFromFile(vars, Path());
-    EXPECT_EQ(vars.MatchTable[0][Match::goals1], "3");
-    EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList)) << "fields after TeamList are ignored";
-}
-
-TEST_F(ResultsFileTest, HugeNumbersNeitherCrashNorWrap)
-{
-    ModVars vars = FreshState();
-    Write(LineWith(0, "99999999999999999999,-5"));
-    LoadFromFile(vars, Path());
+    // The huge number reads as a huge, positive number.
+    ModVars vars;
+    StartupSequence(vars, m_path, {});
     EXPECT_EQ(vars.MatchTable[0][Match::goals1], "99999999999999999999") << "texts are stored as they are";
-    SetStatisticVars(vars);
-    // Switzerland (team1 of match 1) won: the huge number reads as a huge, positive number.
-    const int swiss = GetIndexGroup(vars, "Group A", "Switzerland").value();
-    EXPECT_EQ(vars.GroupTeams[0][swiss][Col::Pts], "3");
-    EXPECT_EQ(ValueOf(vars.GroupTeams[0][swiss][Col::GF]), kNumberLimit);
-    EXPECT_GT(GetDiffGoals(vars, "Switzerland"), 0);
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Switzerland");
+    EXPECT_EQ(ValueOf(vars.GroupTeams[0][0][Col::GF]), kNumberLimit);
 }
 
-TEST_F(ResultsFileTest, FailedSaveLeavesThePreviousFileWhole)
+TEST_F(ResultsFile, AFailedSaveSaysSoAndLeavesThePreviousFileWhole)
 {
     ModVars vars = FreshState();
+    ASSERT_TRUE(SaveToFile(vars, m_path));
+    const QByteArray before = FileBytes(m_path);
     SetScore(vars, 0, "1", "0");
-    ASSERT_TRUE(SaveToFile(vars, Path()));
-    const QByteArray before = Read();
-
-    // A save into a folder that does not exist fails and says so.
     EXPECT_FALSE(SaveToFile(vars, m_dir.filePath("missing/results.txt")));
-
-    // A save whose file cannot be put in place fails, and what stands there stays.
     QDir(m_dir.path()).mkpath("blocked/results.txt/keep");
     EXPECT_FALSE(SaveToFile(vars, m_dir.filePath("blocked/results.txt")));
     EXPECT_TRUE(QFileInfo(m_dir.filePath("blocked/results.txt/keep")).isDir());
-    EXPECT_EQ(Read(), before);
+    EXPECT_EQ(FileBytes(m_path), before);
 }

@@ -3,43 +3,32 @@
 using namespace fixturo;
 using namespace fixturo::test;
 
-TEST(FixtureData, StartValues)
+TEST(FixtureData, AllMatchesAndGroupsAsPublished)
 {
     const ModVars vars = FreshState();
-    for (const MatchRow &row : vars.MatchTable)
+    const QList<QByteArray> lines = FileBytes(FIXTURO_TEST_DATA "/fixture.txt").trimmed().split('\n');
+    ASSERT_EQ(lines.size(), kMatchCount);
+    for (int r = 0; r < kMatchCount; ++r) {
+        const MatchRow &m = vars.MatchTable[r];
+        const QStringList row{m[Match::team1], m[Match::team2], m[Match::date],   m[Match::time],
+                              m[Match::city],  m[Match::group], m[Match::stadium]};
+        EXPECT_EQ(row.join(u'|'), QString::fromLatin1(lines[r])) << "match " << r + 1;
         for (int f : {Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
-            EXPECT_TRUE(row[f].isEmpty());
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
-    EXPECT_EQ(vars.SelectedMatch, 0);
+            EXPECT_TRUE(m[f].isEmpty());
+    }
+    ModVars reused = vars; // a state in use starts again from the same values
+    reused.SelectedMatch = reused.ManualOrderFlag = 7;
+    InitFixtureData(reused);
+    EXPECT_EQ(QList<int>({reused.ManualOrderFlag, reused.SelectedMatch}), QList<int>({0, 0}));
     EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList));
-    EXPECT_EQ(Order(vars, 0), QStringList({"Portugal", "Turkey", "Switzerland", "Czech Republic"}));
-    EXPECT_EQ(Order(vars, 3), QStringList({"Greece", "Russia", "Spain", "Sweden"}));
-}
-
-TEST(FixtureData, VenueTextsAreKeptAsTheyStand)
-{
-    const ModVars vars = FreshState();
-    EXPECT_EQ(vars.MatchTable[3][Match::city], "Klagenfurt - ");
-    EXPECT_EQ(vars.MatchTable[2][Match::stadium], "Stade Ernst Happel");
-    EXPECT_EQ(vars.MatchTable[11][Match::stadium], "Ernst Happel");
-    EXPECT_EQ(vars.MatchTable[3][Match::stadium], "Stade Worthersee");
-    EXPECT_EQ(vars.MatchTable[10][Match::stadium], "Worthersee");
-    EXPECT_EQ(vars.MatchTable[30][Match::team1], "Winner #29");
-    EXPECT_EQ(vars.MatchTable[24][Match::group], "QF");
-    EXPECT_EQ(vars.MatchTable[23][Match::date], "Wednesday 18 June 2008");
-}
-
-TEST(FixtureData, EveryGroupMatchPairsTeamsOfItsOwnGroup)
-{
-    const ModVars vars = FreshState();
+    // The group tables start in the order of the team list; each group's six rows pair its own teams.
+    const QStringList listed = vars.TeamList.split(u',').mid(1);
     for (int g = 0; g < kGroupCount; ++g) {
-        const QStringList names = Order(vars, g);
+        EXPECT_EQ(Order(vars, g), listed.mid(g * kTeamsPerGroup, kTeamsPerGroup));
         QStringList pairs;
         for (int r : GroupMatchRows(g)) {
-            const MatchRow &m = vars.MatchTable[r];
-            EXPECT_EQ(m[Match::group], QStringLiteral("Group ") + QChar(u'A' + g));
-            EXPECT_TRUE(names.contains(m[Match::team1]) && names.contains(m[Match::team2]));
-            QStringList pair{m[Match::team1], m[Match::team2]};
+            EXPECT_EQ(vars.MatchTable[r][Match::group], QStringLiteral("Group ") + QChar(u'A' + g));
+            QStringList pair{vars.MatchTable[r][Match::team1], vars.MatchTable[r][Match::team2]};
             pair.sort();
             pairs << pair.join(u'-');
         }
@@ -48,43 +37,36 @@ TEST(FixtureData, EveryGroupMatchPairsTeamsOfItsOwnGroup)
     }
 }
 
-TEST(LenientNumbers, ReadTheLeadingNumber)
-{
-    EXPECT_EQ(ValueOf(u""), 0);
-    EXPECT_EQ(ValueOf(u"abc"), 0);
-    EXPECT_EQ(ValueOf(u"12abc"), 12);
-    EXPECT_EQ(ValueOf(u"3abc"), 3);
-    EXPECT_EQ(ValueOf(u"07"), 7);
-    EXPECT_EQ(ValueOf(u" 4"), 4);
-    EXPECT_EQ(ValueOf(u"-5"), -5);
-    EXPECT_EQ(ValueOf(u"99999999999999999999"), kNumberLimit);
-    EXPECT_EQ(ValueOf(u"-99999999999999999999999999"), -kNumberLimit);
-}
-
-TEST(FlagNames, SpacesRemovedCaseIgnored)
-{
-    EXPECT_EQ(FlagKey("Czech Republic"), "CZECHREPUBLIC");
-    EXPECT_TRUE(HasFlag("Czech Republic"));
-    EXPECT_TRUE(HasFlag("czech republic"));
-    EXPECT_TRUE(HasFlag(" T urkey "));
-    EXPECT_FALSE(HasFlag("Winner Grp A"));
-    EXPECT_FALSE(HasFlag("Winner"));
-    EXPECT_FALSE(HasFlag(""));
-}
-
-TEST(TeamArticles, EveryTeamHasItsOwnArticle)
+TEST(FixtureData, EveryTeamHasItsFlagAndItsOwnArticle)
 {
     const ModVars vars = FreshState();
-    QStringList paths;
     for (const GroupTable &table : vars.GroupTeams)
         for (const auto &row : table) {
-            const QString path = TeamArticlePath(row[Col::Name]);
-            EXPECT_TRUE(path.startsWith("/wiki/") && path.endsWith("_national_football_team"));
-            paths << path;
+            const QString &name = row[Col::Name];
+            EXPECT_TRUE(HasFlag(name) && HasFlag(name.toLower())) << name.toStdString();
+            EXPECT_EQ(TeamArticlePath(name),
+                      "/wiki/" + QString(name).replace(u' ', u'_') + "_national_football_team");
         }
-    paths.removeDuplicates();
-    EXPECT_EQ(paths.size(), 16);
-    EXPECT_EQ(TeamArticlePath("Czech Republic"), "/wiki/Czech_Republic_national_football_team");
+    EXPECT_EQ(FlagKey(" Czech republic "), "CZECHREPUBLIC");
+    for (const char *other : {"Winner Grp A", "Winner", "", "Czech"})
+        EXPECT_FALSE(HasFlag(QString::fromLatin1(other))) << other;
     EXPECT_TRUE(TeamArticlePath("czech republic").isEmpty());
     EXPECT_TRUE(TeamArticlePath("Winner Grp A").isEmpty());
+}
+
+TEST(LenientNumbers, ReadTheLeadingNumber)
+{
+    const std::pair<const char16_t *, std::int64_t> cases[] = {
+        {u"", 0},
+        {u"abc", 0},
+        {u"12abc", 12},
+        {u"07", 7},
+        {u" \t4", 4},
+        {u"-5", -5},
+        {u"+6", 6},
+        {u"- 5", 0},
+        {u"99999999999999999999", kNumberLimit},
+        {u"-99999999999999999999999999", -kNumberLimit}};
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(ValueOf(text), value) << QString::fromUtf16(text).toStdString();
 }

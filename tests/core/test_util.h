@@ -8,6 +8,7 @@
 #include "state/ModVars.h"
 #include "storage/ResultsFile.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -59,10 +60,29 @@ inline QStringList Order(const ModVars &vars, int group)
     return names;
 }
 
+// "team1 - team2" of a match row.
+inline QString Pair(const ModVars &vars, int row)
+{
+    return vars.MatchTable[row][Match::team1] + " - " + vars.MatchTable[row][Match::team2];
+}
+
 // The derived state as the refresh after a change leaves it.
 inline void Refresh(ModVars &vars)
 {
     DialogRefreshSequence(vars, {});
+}
+
+// The whole file, or nothing when it cannot be read.
+inline QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace fixturo::test

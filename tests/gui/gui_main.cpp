@@ -1,12 +1,15 @@
-#include <QApplication>
-
-#include <gtest/gtest.h>
+#include "gui_util.h"
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A message box that no test expected is a failure, answered so that the test goes on.
+    fixturo::SetMessageFallback([](const QMessageBox &box) {
+        ADD_FAILURE() << "unexpected message: " << box.text().toStdString();
+        return QMessageBox::Ok;
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

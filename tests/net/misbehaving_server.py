@@ -60,7 +60,7 @@ class Handler(BaseHTTPRequestHandler):
                 time.sleep(0.25)
                 self.wfile.write(bytes([byte]))
         elif MODE == "fresh":  # GOOD only to a request for a fresh, unencoded copy
-            fresh = "no-cache" in self.headers.get("Cache-Control", "")
+            fresh = "no-cache" in self.headers.get("Cache-Control", "") and self.headers.get("Pragma") == "no-cache"
             identity = self.headers.get("Accept-Encoding") == "identity"
             self.answer(200 if fresh and identity else 400, b"GOOD", 4)
         elif MODE == "html":  # not a results file

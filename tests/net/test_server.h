@@ -6,14 +6,13 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QHostAddress>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QUrl>
 
-#include <gtest/gtest.h>
+#include "../core/test_util.h"
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -74,19 +73,6 @@ inline quint16 RefusingPort()
 {
     QTcpServer server;
     return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
-}
-
-// The whole file, or nothing when it cannot be read.
-inline QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Only 127.0.0.1 is ever contacted: no proxy in between.

@@ -1,0 +1,211 @@
+#include "test_util.h"
+
+#include "groups/GroupLines.h"
+
+#include <QHash>
+
+using namespace fixturo;
+using namespace fixturo::test;
+
+namespace {
+
+using Result = std::tuple<const char *, const char *, const char *, const char *>;
+
+ModVars WithResults(std::initializer_list<Result> results)
+{
+    ModVars vars = FreshState();
+    for (const auto &[t1, t2, g1, g2] : results)
+        SetScore(vars, RowOf(vars, t1, t2), g1, g2);
+    return vars;
+}
+
+QStringList Stats(const ModVars &vars, int group, const QString &team)
+{
+    const auto &row =
+        vars.GroupTeams[group]
+                       [GetIndexGroup(vars, QStringLiteral("Group ") + QChar(u'A' + group), team).value()];
+    return QStringList(row.begin() + Col::Pts, row.end());
+}
+
+} // namespace
+
+TEST(Standings, CountPlayedGroupMatchesForTheNamedTeam)
+{
+    ModVars vars = FreshState();
+    SetStatisticVars(vars);
+    for (const GroupTable &table : vars.GroupTeams)
+        for (const auto &row : table)
+            EXPECT_EQ(QStringList(row.begin() + Col::Pts, row.end()), QStringList(6, "0"));
+
+    SetScore(vars, 0, "2", "1");  // Switzerland - Czech Republic
+    SetScore(vars, 1, "0", "0");  // Portugal - Turkey
+    SetScore(vars, 9, "1", "3");  // Switzerland - Turkey
+    SetScore(vars, 17, "", "3");  // Turkey - Czech Republic: goals1 empty, not played
+    SetScore(vars, 2, "4", "");   // Austria - Croatia: goals1 alone is a 4-0
+    SetScore(vars, 24, "9", "0"); // knockout results never count
+    Swap(vars.GroupTeams[1], 0, 3);
+    SetStatisticVars(vars);
+    SetStatisticVars(vars);
+    EXPECT_EQ(Stats(vars, 0, "Switzerland"), QStringList({"3", "1", "0", "1", "3", "4"}));
+    EXPECT_EQ(Stats(vars, 0, "Czech Republic"), QStringList({"0", "0", "0", "1", "1", "2"}));
+    EXPECT_EQ(Stats(vars, 0, "Turkey"), QStringList({"4", "1", "1", "0", "3", "1"}));
+    EXPECT_EQ(Stats(vars, 0, "Portugal"), QStringList({"1", "0", "1", "0", "0", "0"}));
+    EXPECT_EQ(vars.GroupTeams[1][3][Col::Name], "Austria");
+    EXPECT_EQ(Stats(vars, 1, "Austria"), QStringList({"3", "1", "0", "0", "4", "0"}));
+    EXPECT_EQ(Stats(vars, 1, "Croatia"), QStringList({"0", "0", "0", "1", "0", "4"}));
+
+    for (const char *label : {"Group E", "Group @", "Group a", "Group AB", "Group"}) {
+        vars.MatchTable[9][Match::group] = label; // a label that names no group counts for nothing
+        SetStatisticVars(vars);
+        EXPECT_EQ(Stats(vars, 0, "Turkey"), QStringList({"1", "0", "1", "0", "0", "0"})) << label;
+    }
+    EXPECT_FALSE(GetIndexGroup(vars, "Group A", "czech republic"));
+    EXPECT_FALSE(GetIndexGroup(vars, "Group B", "Portugal"));
+    EXPECT_FALSE(GetIndexGroup(vars, "QF", "Portugal"));
+}
+
+TEST(GroupLines, TextsAsTheWindowsShowThem)
+{
+    EXPECT_EQ(QStringList({GetStrinGoal("4", "10"), GetStrinGoal("12", "3"), GetStrinGoal("", "3"),
+                           GetStrinGoal("100", "")}),
+              QStringList({"4  10", "12 3", " 3", "100 "}));
+    EXPECT_EQ(StatisticsLine({"Spain", "7", "2", "1", "0", "12", "3"}), "7  2 1 0 12 3");
+    EXPECT_EQ(StatisticsLine({"Spain", "10", "3", "1", "0", "9", "2"}), "10  3 1 0 9  2");
+    EXPECT_EQ(GroupHeading(3), "GROUP D      Pts W D L GF GA");
+    ModVars vars = FreshState();
+    EXPECT_EQ(ScheduleLine(vars.MatchTable[0]), "Saturday 7 June 2008   Switzerland  -  Czech Republic");
+    SetScore(vars, 3, "10", "07");
+    EXPECT_EQ(ScheduleLine(vars.MatchTable[3]), "Sunday 8 June 2008   Germany 10 - 07 Poland");
+}
+
+// Group A as initials (Portugal, Turkey, Switzerland, Czech Republic): the results
+// "PT1-0 ..." of the rows where the first team is named first, the table before
+// the sort, the table after it.
+TEST(Ranking, PointsThenHeadToHeadThenGoalDifference)
+{
+    // clang-format off
+    const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
+        {"no results", "", "PTSC", "PTSC"},
+        {"head-to-head over goal difference", "PT0-1 CP0-5", "PTSC", "TPSC"},
+        {"head-to-head, lower team named first", "PT2-0 CP1-0 ST0-5", "TPSC", "PTCS"},
+        {"level head-to-head", "PT1-1 ST0-4 CP0-3", "PTSC", "TPCS"},
+        {"level head-to-head, lower team named first", "PT1-1 SP0-4 TC3-0", "TPSC", "PTCS"},
+        {"unplayed head-to-head", "ST0-2 CP0-1", "PTSC", "TPCS"},
+        {"unplayed head-to-head, lower team named first", "SP0-2 TC1-0", "TPSC", "PTCS"},
+        {"equal difference keeps the order", "PT1-1 CP0-1 ST2-3", "PTSC", "PTSC"},
+        {"cycle", "PT1-0 ST0-1 SP1-0", "PTSC", "PTSC"},
+        {"cycle rotated", "PT1-0 ST0-1 SP1-0", "SPTC", "SPTC"},
+    };
+    // clang-format on
+    const QHash<QChar, QString> team{
+        {u'P', "Portugal"}, {u'T', "Turkey"}, {u'S', "Switzerland"}, {u'C', "Czech Republic"}};
+    const auto names = [&](const QString &initials) {
+        QStringList list;
+        for (QChar c : initials)
+            list << team[c];
+        return list;
+    };
+    for (const auto &[name, results, start, ranked] : cases) {
+        ModVars vars = FreshState();
+        for (const QString &r : QString::fromLatin1(results).split(u' ', Qt::SkipEmptyParts))
+            SetScore(vars, RowOf(vars, team[r[0]], team[r[1]]), r.mid(2).section(u'-', 0, 0),
+                     r.section(u'-', 1));
+        for (int i = 0; i < kTeamsPerGroup; ++i)
+            vars.GroupTeams[0][i][Col::Name] = team[QChar::fromLatin1(start[i])];
+        SetStatisticVars(vars);
+        BubbleSort(vars, vars.GroupTeams[0], 3);
+        EXPECT_EQ(Order(vars, 0), names(QString::fromLatin1(ranked))) << name;
+    }
+}
+
+TEST(Ranking, NumbersStatisticsAndTheRankingCopy)
+{
+    ModVars vars = FreshState();
+    SetStatisticVars(vars);
+    vars.GroupTeams[0][0][Col::Pts] = "9";
+    vars.GroupTeams[0][1][Col::Pts] = "10"; // "10" < "9" as text
+    BubbleSort(vars, vars.GroupTeams[0], 3);
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Turkey");
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Pts], "10") << "statistics move with the name";
+    Swap(vars.GroupTeams[0], 0, 1);
+    BubbleSort(vars, vars.GroupTeams[0], 0); // nothing to compare
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Portugal");
+    BubbleSort(vars, vars.GroupTeams[0], 9); // never past the table's end
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Turkey");
+
+    vars = WithResults({{"Turkey", "Czech Republic", "3", "2"}, {"Austria", "Croatia", "0", "1"}});
+    SetStatisticVars(vars);
+    GroupSort(vars);
+    SetRankGroupA(vars);
+    EXPECT_EQ(Order(vars, 1), QStringList({"Croatia", "Germany", "Poland", "Austria"}));
+    for (int g = 0; g < kGroupCount; ++g)
+        EXPECT_EQ(QStringList(vars.GroupRanking[g].begin(), vars.GroupRanking[g].end()), Order(vars, g));
+    EXPECT_EQ(GetNumberIndexMAtch(vars, "Czech Republic", "Turkey"), 17);
+    EXPECT_EQ(GetNumberIndexMAtch(vars, "Turkey", "Czech Republic"), 17);
+    EXPECT_FALSE(GetNumberIndexMAtch(vars, "Turkey", "Spain"));
+    EXPECT_EQ(GetDiffGoals(vars, "Czech Republic"), -1);
+    EXPECT_EQ(GetDiffGoals(vars, "Nowhere"), 0);
+}
+
+TEST(ManualOrder, TheListedOrderReplacesTheRanking)
+{
+    const QString reversed = "Czech Republic,Switzerland,Turkey,Portugal,Poland,Germany,Croatia,Austria,"
+                             "Romania,Netherlands,Italy,France,Sweden,Spain,Russia,Greece";
+    ModVars vars = WithResults({{"Portugal", "Turkey", "5", "0"}});
+    vars.TeamList = "1," + reversed;
+    vars.ManualOrderFlag = 1;
+    Refresh(vars);
+    EXPECT_EQ((Order(vars, 0) + Order(vars, 1) + Order(vars, 2) + Order(vars, 3)).join(u','), reversed);
+    EXPECT_EQ(vars.GroupRanking[0][0], "Czech Republic");
+    EXPECT_EQ(vars.GroupTeams[0][3][Col::Pts], "3") << "Portugal's figures moved with it";
+
+    vars.ManualOrderFlag = 0; // switched off: the list stays stored but unused
+    Refresh(vars);
+    EXPECT_EQ(Order(vars, 0), QStringList({"Portugal", "Czech Republic", "Switzerland", "Turkey"}));
+    EXPECT_TRUE(vars.TeamList.startsWith("1,Czech Republic"));
+}
+
+TEST(ManualOrder, ShortRepeatedOrUnknownListsPlaceWhatTheyCan)
+{
+    const std::pair<const char *, QStringList> cases[] = {
+        {"1,Turkey,Turkey,Switzerland,Czech Republic",
+         {"Turkey", "Portugal", "Switzerland", "Czech Republic"}},
+        {"1,Turkey,Portugal", {"Portugal", "Turkey", "Switzerland", "Czech Republic"}},
+        {"1,Nobody,portugal,Czech Republic,Turkey", {"Portugal", "Switzerland", "Czech Republic", "Turkey"}},
+        {"", {"Portugal", "Turkey", "Switzerland", "Czech Republic"}},
+        {"1,Czech Republic,Switzerland,Turkey,Portugal,Croatia",
+         {"Czech Republic", "Switzerland", "Turkey", "Portugal"}},
+    };
+    for (const auto &[list, order] : cases) {
+        ModVars vars = FreshState();
+        vars.TeamList = list;
+        ManualSort(vars);
+        EXPECT_EQ(Order(vars, 0), order) << list;
+        EXPECT_EQ(Order(vars, 1), QStringList({"Austria", "Croatia", "Germany", "Poland"})) << list;
+    }
+}
+
+TEST(ManualOrder, WindowChoicesPickingAndComposing)
+{
+    ModVars vars = FreshState();
+    vars.TeamList = "1,Turkey\n,Portugal";
+    ManualChoices choices = StoredChoices(vars);
+    EXPECT_EQ(QStringList(choices.begin(), choices.begin() + 3), QStringList({"Turkey", "Portugal", ""}));
+    EXPECT_TRUE(choices[15].isEmpty());
+    EXPECT_TRUE(StoredSwitch(vars));
+    vars.TeamList = kInitialTeamList + QStringLiteral(",Brazil,Chile");
+    EXPECT_FALSE(StoredSwitch(vars));
+    EXPECT_EQ(StoredChoices(vars).back(), "Sweden") << "elements past the sixteenth are ignored";
+
+    choices = StoredChoices(vars);
+    EXPECT_TRUE(ChoicesComplete(choices));
+    EXPECT_EQ(ComposeTeamList(false, choices), kInitialTeamList);
+    EXPECT_EQ(ComposeTeamList(true, choices), "1" + QString::fromLatin1(kInitialTeamList).mid(1));
+    choices[4 + 2] = choices[4 + 0]; // group B, list 2 takes the name of list 0
+    choices[0] = choices[4 + 0];     // and group A shows it too
+    KeepUnique(choices, 1, 2);
+    EXPECT_EQ(QStringList(choices.begin() + 4, choices.begin() + 8),
+              QStringList({"", "Croatia", "Austria", "Poland"}));
+    EXPECT_EQ(choices[0], "Austria") << "other groups are not touched";
+    EXPECT_FALSE(ChoicesComplete(choices));
+}

@@ -1,0 +1,100 @@
+#include "test_util.h"
+
+#include <QTemporaryDir>
+
+using namespace fixturo;
+using namespace fixturo::test;
+
+namespace {
+
+// A whole championship, read from a results file and run through start-up.
+class Tournament : public ::testing::Test {
+protected:
+    void SetUp() override { StartupSequence(m_vars, FIXTURO_TEST_DATA "/full_tournament.txt", Steps()); }
+
+    // Window steps that record their order and what the state held when each ran.
+    WindowSteps Steps()
+    {
+        const auto step = [this](const char *name) {
+            return [this, name] {
+                m_steps << QStringLiteral("%1:%2:%3")
+                               .arg(name, m_vars.GroupTeams[0][0][Col::Pts], Pair(m_vars, 24));
+            };
+        };
+        m_steps.clear();
+        return {step("flags"), step("labels"), step("tables"), step("groupflags")};
+    }
+
+    QTemporaryDir m_dir;
+    ModVars m_vars;
+    QStringList m_steps;
+};
+
+} // namespace
+
+TEST_F(Tournament, StartUpRanksPairsAndCarriesTheWinners)
+{
+    EXPECT_EQ(m_steps,
+              QStringList({"flags::Winner Grp A - Runner-up Grp B", "labels:6:Winner Grp A - Runner-up Grp B",
+                           "tables:6:Winner Grp A - Runner-up Grp B", "groupflags:6:Portugal - Germany"}));
+    EXPECT_EQ(Order(m_vars, 0), QStringList({"Portugal", "Turkey", "Czech Republic", "Switzerland"}));
+    EXPECT_EQ(Order(m_vars, 1), QStringList({"Croatia", "Germany", "Austria", "Poland"}));
+    EXPECT_EQ(Order(m_vars, 2), QStringList({"Netherlands", "Italy", "Romania", "France"}));
+    EXPECT_EQ(Order(m_vars, 3), QStringList({"Spain", "Russia", "Sweden", "Greece"}));
+    const auto &turkey = m_vars.GroupTeams[0][1];
+    EXPECT_EQ(QStringList(turkey.begin(), turkey.end()),
+              QStringList({"Turkey", "6", "2", "0", "1", "5", "5"}));
+    for (int g = 0; g < kGroupCount; ++g)
+        EXPECT_EQ(QStringList(m_vars.GroupRanking[g].begin(), m_vars.GroupRanking[g].end()),
+                  Order(m_vars, g));
+    EXPECT_EQ(
+        QStringList({Pair(m_vars, 24), Pair(m_vars, 25), Pair(m_vars, 26), Pair(m_vars, 27)}),
+        QStringList({"Portugal - Germany", "Croatia - Turkey", "Netherlands - Russia", "Spain - Italy"}));
+
+    EXPECT_EQ(SetVarsMatch(m_vars), "Spain");
+    EXPECT_EQ(Pair(m_vars, 28), "Germany - Turkey") << "Turkey won #26 on penalties as second-named team";
+    EXPECT_EQ(Pair(m_vars, 29), "Russia - Spain") << "Spain won #28 on penalties as first-named team";
+    EXPECT_EQ(SlotText(m_vars, kBracketSlots[3]), "(3)1 Turkey");
+    EXPECT_EQ(SlotText(m_vars, kBracketSlots[0]), "2 Portugal");
+
+    // Saved and started again, the same file and the same tables.
+    const QString path = m_dir.filePath("results.txt");
+    ASSERT_TRUE(SaveToFile(m_vars, path));
+    EXPECT_EQ(FileBytes(path), FileBytes(FIXTURO_TEST_DATA "/full_tournament.txt"));
+}
+
+TEST_F(Tournament, TheRefreshAfterAChangeRanksAgain)
+{
+    const WindowSteps steps = Steps();
+    SetScore(m_vars, 5, "", "");   // group C incomplete again
+    SetScore(m_vars, 1, "0", "9"); // Portugal - Turkey: Turkey now top of group A
+    DialogRefreshSequence(m_vars, steps);
+    EXPECT_EQ(m_steps, QStringList({"labels:3:Portugal - Germany", "tables:9:Turkey - Germany",
+                                    "groupflags:9:Turkey - Germany"}));
+    EXPECT_EQ(Order(m_vars, 0).first(2), QStringList({"Turkey", "Portugal"}));
+    EXPECT_EQ(Pair(m_vars, 25), "Croatia - Portugal");
+    EXPECT_EQ(Pair(m_vars, 26), "Winner Grp C - Russia");
+    EXPECT_EQ(Pair(m_vars, 27), "Spain - Runner-up Grp C");
+    EXPECT_EQ(m_vars.MatchTable[26][Match::goals1], "1") << "the quarter-final result stays";
+}
+
+TEST_F(Tournament, TheRefreshAfterAnUpdateRanksTheLoadedResults)
+{
+    ModVars published = FreshState();
+    for (int r = 0; r < kGroupMatchCount; ++r)
+        SetScore(published, r, "0", "0");
+    SetScore(published, RowOf(published, "Turkey", "Czech Republic"), "0", "2");
+    SetScore(published, RowOf(published, "Croatia", "Germany"), "0", "1");
+    const QString path = m_dir.filePath("update.txt");
+    ASSERT_TRUE(WriteBytes(path, ResultsLine(published)));
+
+    const WindowSteps steps = Steps();
+    UpdateRefreshSequence(m_vars, path, steps);
+    EXPECT_EQ(m_steps, QStringList({"labels:3:Portugal - Germany", "tables:5:Portugal - Germany",
+                                    "groupflags:5:Czech Republic - Austria"}));
+    EXPECT_EQ(Order(m_vars, 0), QStringList({"Czech Republic", "Portugal", "Switzerland", "Turkey"}));
+    EXPECT_EQ(Order(m_vars, 1), QStringList({"Germany", "Austria", "Poland", "Croatia"}));
+    EXPECT_EQ(QStringList(m_vars.GroupRanking[0].begin(), m_vars.GroupRanking[0].end()), Order(m_vars, 0));
+    EXPECT_EQ(QStringList({Pair(m_vars, 24), Pair(m_vars, 25)}),
+              QStringList({"Czech Republic - Austria", "Germany - Portugal"}));
+}
