@@ -1,7 +1,7 @@
 // Edit > Undo / Redo / New Championship through the real main window: every
 // step undone and redone gives back the tables and the file bytes it had.
 
-#include "gui_util.h"
+#include "drive_util.h"
 
 #include "../net/test_server.h"
 
@@ -25,20 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs `then` on the next modal T, from inside the exec() that the caller
-// enters next; a window that never comes or stays open is a failure.
-template <typename T> void OnNext(std::function<void(T *)> then)
-{
-    QTimer::singleShot(0, [then] {
-        T *window = nullptr;
-        if (QTest::qWaitFor([&] { return (window = qobject_cast<T *>(QApplication::activeModalWidget())); }))
-            then(window);
-        EXPECT_TRUE(window && !window->isVisible()) << T::staticMetaObject.className();
-        if (window)
-            window->close();
-    });
-}
-
 void TypeResult(const QString &goals1, const QString &goals2)
 {
     OnNext<FrmMatch>([=](FrmMatch *dlg) {
@@ -48,23 +34,18 @@ void TypeResult(const QString &goals1, const QString &goals2)
     });
 }
 
-} // namespace
+using Undo = StrictMessages;
 
 // File > Update Online, results from the schedule and the bracket, a manual
 // order, a new championship: each one step, undone to the start with Ctrl+Z
 // and redone with Ctrl+Y and Ctrl+Shift+Z, each time the same tables and the
 // same file bytes as when that state was first reached.
-TEST(Undo, EveryStepUndoneAndRedoneGivesBackItsTablesAndFileBytes)
+TEST_F(Undo, EveryStepUndoneAndRedoneGivesBackItsTablesAndFileBytes)
 {
-    SetMessageFallback([](const QMessageBox &box) {
-        ADD_FAILURE() << "unexpected message: " << box.text().toStdString();
-        return QMessageBox::Ok;
-    });
     UnsetProxies();
     QTemporaryDir dir, web;
-    ASSERT_TRUE(QDir(web.path()).mkpath(u"files"_s));
     ASSERT_TRUE(
-        WriteBytes(web.filePath(u"files/results.txt"_s),
+        WriteBytes(web.filePath(u"results.txt"_s),
                    "1,0|1,1|" + QByteArray(",|").repeated(kMatchCount - 2) + kInitialTeamList + "\r\n"));
     TestServer server;
     ASSERT_TRUE(server.StartStatic(web.path()));
@@ -74,7 +55,7 @@ TEST(Undo, EveryStepUndoneAndRedoneGivesBackItsTablesAndFileBytes)
                                      QByteArray(",|").repeated(7) + kInitialTeamList + "\n"));
     ModVars vars;
     FrmMain window(vars, path);
-    window.setUpdateSettings({.source = server.Url(u"/files/results.txt"_s)});
+    window.setUpdateSettings({.source = server.Url(u"/results.txt"_s)});
     window.show();
     const auto action = [&](const QString &name) { return NamedChild<QAction>(window, name); };
     const auto click = [&](const QString &name) {
@@ -147,3 +128,5 @@ TEST(Undo, EveryStepUndoneAndRedoneGivesBackItsTablesAndFileBytes)
     }
     EXPECT_FALSE(action(u"MnuRedo"_s)->isEnabled());
 }
+
+} // namespace
