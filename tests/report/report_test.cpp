@@ -5,7 +5,6 @@
 #include "report/Report.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +14,8 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace fixturo {
 namespace {
@@ -27,13 +28,19 @@ protected:
     ModVars m_vars;
 };
 
+// What a program prints, or a failure when it does not end well.
+QByteArray Output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0) << program.toStdString();
+    return process.readAllStandardOutput();
+}
+
 // The text of a PDF in drawing order (pdftotext of poppler-utils), blanks simplified per line.
 QString PdfText(const QString &path)
 {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    QStringList lines = QString::fromUtf8(Output(u"pdftotext"_s, {u"-raw"_s, path, u"-"_s})).split(u'\n');
     for (QString &line : lines)
         line = line.simplified();
     return lines.join(u'\n');
@@ -95,15 +102,11 @@ TEST_F(ReportTest, PngAndSvgShowTheWholePage)
 // The records of a CSV file as python's csv module reads them, strictly.
 QList<QStringList> ReadCsv(const QString &path)
 {
-    QProcess python;
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import csv, json, sys; print(json.dumps(list(csv.reader(open(sys.argv[1], "
-                                 "newline='', encoding='utf-8'), strict=True))))"),
-                  path});
-    EXPECT_TRUE(python.waitForFinished(30000) && python.exitCode() == 0);
+    const QString script = u"import csv, json, sys; print(json.dumps(list(csv.reader(open(sys.argv[1], "
+                           u"newline='', encoding='utf-8'), strict=True))))"_s;
     QList<QStringList> records;
-    for (const QJsonValue record : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+    for (const QJsonValue record :
+         QJsonDocument::fromJson(Output(u"python3"_s, {u"-c"_s, script, path})).array())
         records << record.toVariant().toStringList();
     return records;
 }
@@ -111,11 +114,13 @@ QList<QStringList> ReadCsv(const QString &path)
 TEST_F(ReportTest, CsvGivesEveryMatchBack)
 {
     m_vars.MatchTable[0][Match::city] = QStringLiteral("Basel, \"Joggeli\"\r\nnorth");
+    m_vars.MatchTable[1][Match::stadium] = QStringLiteral("St. Jakob\nPark"); // a line break alone
     ASSERT_TRUE(ExportResultsCsv(m_vars, File("results.csv"), nullptr));
     QFile file(File("results.csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.endsWith("\r\n") && bytes.count("\r\n") == bytes.count('\n')) << "lines end in CR LF";
+    // Header and records end in CR LF, and one stands inside a field.
+    EXPECT_TRUE(bytes.endsWith("\r\n") && bytes.count("\r\n") == 2 + kMatchCount);
     const QList<QStringList> records = ReadCsv(File("results.csv"));
     ASSERT_EQ(records.size(), 1 + kMatchCount);
     EXPECT_EQ(records[0].join(u'|'), QStringLiteral("Number|Stage|Date|Time|City|Stadium|Team 1|Team 2|"
@@ -149,11 +154,3 @@ TEST_F(ReportTest, FailedExportLeavesNoFileAndSaysWhy)
 
 } // namespace
 } // namespace fixturo
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
