@@ -5,8 +5,9 @@
 #include "report/Report.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,27 +15,32 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace fixturo {
 namespace {
 
 class ReportTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        StartupSequence(m_vars, QStringLiteral(FIXTURO_TEST_DATA "/full_tournament.txt"), {});
-    }
+    ReportTest() { StartupSequence(m_vars, QStringLiteral(FIXTURO_TEST_DATA "/full_tournament.txt"), {}); }
     QString File(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     QTemporaryDir m_dir;
     ModVars m_vars;
 };
 
+// What a program prints, or a failure when it does not end well.
+QByteArray Output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0) << program.toStdString();
+    return process.readAllStandardOutput();
+}
+
 // The text of a PDF in drawing order (pdftotext of poppler-utils), blanks simplified per line.
 QString PdfText(const QString &path)
 {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    QStringList lines = QString::fromUtf8(Output(u"pdftotext"_s, {u"-raw"_s, path, u"-"_s})).split(u'\n');
     for (QString &line : lines)
         line = line.simplified();
     return lines.join(u'\n');
@@ -93,39 +99,29 @@ TEST_F(ReportTest, PngAndSvgShowTheWholePage)
     EXPECT_EQ(texts.value(texts.indexOf(QStringLiteral("CHAMPION")) + 1), QStringLiteral("Spain"));
 }
 
-// RFC 4180 records: fields split at commas and CR LF outside quotes, quotes doubled inside.
-QList<QStringList> ParseCsv(const QString &csv)
+// The records of a CSV file as python's csv module reads them, strictly.
+QList<QStringList> ReadCsv(const QString &path)
 {
-    QList<QStringList> records{{}};
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < csv.size(); ++i) {
-        const QChar c = csv[i];
-        if (quoted && c == u'"' && csv.mid(i + 1, 1) == QLatin1String("\""))
-            field += csv[++i];
-        else if (c == u'"')
-            quoted = !quoted;
-        else if (!quoted && (c == u',' || csv.mid(i, 2) == QLatin1String("\r\n"))) {
-            records.last() << std::exchange(field, {});
-            if (c == u'\r') {
-                records << QStringList{};
-                ++i;
-            }
-        } else
-            field += c;
-    }
-    EXPECT_TRUE(records.last().isEmpty() && field.isEmpty()) << "no CR LF at the end";
-    records.removeLast();
+    const QString script = u"import csv, json, sys; print(json.dumps(list(csv.reader(open(sys.argv[1], "
+                           u"newline='', encoding='utf-8'), strict=True))))"_s;
+    QList<QStringList> records;
+    for (const QJsonValue record :
+         QJsonDocument::fromJson(Output(u"python3"_s, {u"-c"_s, script, path})).array())
+        records << record.toVariant().toStringList();
     return records;
 }
 
 TEST_F(ReportTest, CsvGivesEveryMatchBack)
 {
     m_vars.MatchTable[0][Match::city] = QStringLiteral("Basel, \"Joggeli\"\r\nnorth");
+    m_vars.MatchTable[1][Match::stadium] = QStringLiteral("St. Jakob\nPark"); // a line break alone
     ASSERT_TRUE(ExportResultsCsv(m_vars, File("results.csv"), nullptr));
     QFile file(File("results.csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QStringList> records = ParseCsv(QString::fromUtf8(file.readAll()));
+    const QByteArray bytes = file.readAll();
+    // Header and records end in CR LF, and one stands inside a field.
+    EXPECT_TRUE(bytes.endsWith("\r\n") && bytes.count("\r\n") == 2 + kMatchCount);
+    const QList<QStringList> records = ReadCsv(File("results.csv"));
     ASSERT_EQ(records.size(), 1 + kMatchCount);
     EXPECT_EQ(records[0].join(u'|'), QStringLiteral("Number|Stage|Date|Time|City|Stadium|Team 1|Team 2|"
                                                     "Goals 1|Goals 2|Penalties 1|Penalties 2"));
@@ -136,7 +132,7 @@ TEST_F(ReportTest, CsvGivesEveryMatchBack)
         for (const int f : {Match::date, Match::time, Match::city, Match::stadium, Match::team1, Match::team2,
                             Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
             expected << bracket.MatchTable[r][f];
-        EXPECT_EQ(records[r + 1].join(u'|'), expected.join(u'|'));
+        EXPECT_EQ(records[r + 1], expected);
     }
     EXPECT_EQ(records[28].mid(1, 1) + records[28].mid(6),
               QStringList({"Quarter-final", "Spain", "Italy", "0", "0", "4", "2"}));
@@ -158,11 +154,3 @@ TEST_F(ReportTest, FailedExportLeavesNoFileAndSaysWhy)
 
 } // namespace
 } // namespace fixturo
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

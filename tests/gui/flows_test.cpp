@@ -1,0 +1,484 @@
+// Whole flows through the real windows: by keys alone, as a screen reader reads
+// them; undone and redone; under faults. A test fails, it never hangs: a message
+// box that no test answered fails it unseen, and modal windows are driven from
+// inside the exec() that opens them.
+
+#include "gui_util.h"
+
+#include "../net/test_server.h"
+
+#include "app/Sequences.h"
+#include "storage/ResultsFile.h"
+#include "ui/Frm2Round.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmMain.h"
+#include "ui/FrmMatch.h"
+#include "ui/FrmSelectMan.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include <cmath>
+
+using namespace fixturo;
+using namespace fixturo::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Flow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetMessageFallback([](const QMessageBox &box) {
+            ADD_FAILURE() << "unexpected message: " << box.text().toStdString();
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override { SetMessageFallback({}); }
+    QTemporaryDir m_dir;
+    const QString m_path = m_dir.filePath(u"results.txt"_s);
+};
+
+// Runs `then` on the next modal window of type T once it is active, from inside
+// the exec() that the caller enters next. A window that never comes, or that
+// `then` leaves open, fails the test and is closed.
+template <typename T> void OnNext(std::function<void(T *)> then)
+{
+    QTimer::singleShot(0, [then] {
+        T *window = nullptr;
+        if (QTest::qWaitFor(
+                [&] { return (window = qobject_cast<T *>(QApplication::activeModalWidget())); }) &&
+            QTest::qWaitForWindowActive(window))
+            then(window);
+        EXPECT_TRUE(window && !window->isVisible())
+            << T::staticMetaObject.className() << " never came or stayed";
+        if (window)
+            window->close();
+    });
+}
+
+void CloseNextModal()
+{
+    OnNext<QWidget>([](QWidget *window) { window->close(); });
+}
+
+// Where the keys go: the focus widget of the modal window on top, or else of
+// the active window.
+QWidget *KeyTarget()
+{
+    QWidget *window =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    return window && window->focusWidget() ? window->focusWidget() : window;
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *target = KeyTarget();
+    ASSERT_TRUE(target) << "no window takes the keys";
+    QTest::keyClick(target, key, modifiers);
+}
+
+QString Focused()
+{
+    return KeyTarget() ? KeyTarget()->objectName() : QString();
+}
+
+// The opener takes the keys again once its modal window has closed, as the
+// window manager would see to.
+bool BackTo(QWidget &window)
+{
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QString Spoken(const QObject &window, const QString &name)
+{
+    auto *widget = NamedChild<QWidget>(window, name);
+    QAccessibleInterface *face = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Match 1 still open, no knockout result, a line ended by LF as by hand. A
+// session mostly by keys: an update, a group and a knockout result, a manual
+// order, a new championship; each one step, undone to the start with Ctrl+Z
+// and redone with Ctrl+Y and Ctrl+Shift+Z, each time the same tables and the
+// same file bytes as when that state was first reached.
+TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
+{
+    UnsetProxies();
+    ModVars start;
+    LoadFromFile(start, QStringLiteral(FIXTURO_TEST_DATA "/full_tournament.txt"));
+    for (int r : {0, 24, 25, 26, 27, 28, 29, 30})
+        for (int f : {Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
+            start.MatchTable[r][f].clear();
+    ASSERT_TRUE(WriteBytes(m_path, ResultsLine(start).chopped(2) + "\n"));
+    QTemporaryDir web;
+    start.MatchTable[1][Match::goals1] = u"0"_s, start.MatchTable[1][Match::goals2] = u"3"_s; // match 2
+    ASSERT_TRUE(WriteBytes(web.filePath(u"results.txt"_s), ResultsLine(start)));
+    TestServer server;
+    ASSERT_TRUE(server.StartStatic(web.path()));
+    ModVars vars;
+    FrmMain window(vars, m_path);
+    window.setUpdateSettings({.source = server.Url(u"/results.txt"_s)});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto action = [&](const QString &name) { return NamedChild<QAction>(window, name); };
+    // Tables, schedule, knockout names and the file's bytes.
+    const auto now = [&] {
+        QStringList texts;
+        for (const auto *label :
+             window.findChildren<QLabel *>(QRegularExpression(u"^lbl(Team|Table|DailySched)_"_s)))
+            texts << label->text();
+        for (int r = kGroupMatchCount; r < kMatchCount; ++r)
+            texts << vars.MatchTable[r][Match::team1] << vars.MatchTable[r][Match::team2];
+        return texts << QString::fromLatin1(FileBytes(m_path));
+    };
+    QList<QStringList> states{now()};
+    const auto stepped = [&](const QString &what) {
+        states << now();
+        EXPECT_EQ(action(u"MnuUndo"_s)->text(), u"Undo "_s + what);
+    };
+    // Flags and group rows read aloud; every name fits before its flag.
+    EXPECT_EQ(Spoken(window, u"ImgFlagD_3"_s), NamedChild<QLabel>(window, u"lblTeam_15"_s)->text());
+    EXPECT_TRUE(
+        Spoken(window, u"lblTable_0"_s).startsWith(NamedChild<QLabel>(window, u"lblTeam_0"_s)->text()));
+    EXPECT_EQ(Spoken(window, u"ImgFlagRound_47"_s), vars.MatchTable[23][Match::team2]);
+    for (int n = 0; n < 16; ++n) {
+        const auto *team = NamedChild<QLabel>(window, u"lblTeam_%1"_s.arg(n));
+        const auto *flag = NamedChild<QLabel>(
+            window, u"ImgFlag%1_%2"_s.arg(n < 4 ? QString() : QString(QChar(u'A' + n / 4))).arg(n % 4));
+        ASSERT_TRUE(team && flag);
+        EXPECT_LE(team->x() + team->fontMetrics().horizontalAdvance(team->text()), flag->x())
+            << team->text().toStdString();
+    }
+
+    AnswerMessage(); // "Update was made successfully!"
+    action(u"MnuUpdate"_s)->trigger();
+    stepped(u"Online Update"_s);
+    ASSERT_TRUE(BackTo(window));
+    for (int i = 0; i < 3 && !Focused().startsWith(u"lblDailySched"_s); ++i)
+        Press(Qt::Key_Tab);
+    Press(Qt::Key_End);
+    EXPECT_EQ(Focused(), u"lblDailySched_23"_s);
+    Press(Qt::Key_Home), Press(Qt::Key_Down), Press(Qt::Key_Down), Press(Qt::Key_Up);
+    EXPECT_EQ(Focused(), u"lblDailySched_1"_s);
+    OnNext<FrmMatch>([](FrmMatch *) { Press(Qt::Key_Return); });
+    Press(Qt::Key_Return); // OK on the same result: no step
+    EXPECT_EQ(action(u"MnuUndo"_s)->text(), u"Undo Online Update"_s);
+    ASSERT_TRUE(BackTo(window));
+    Press(Qt::Key_Up);
+    // The dialog opens on Return; the goal boxes follow from the second to the
+    // first, and pasted separators never reach them.
+    OnNext<FrmMatch>([](FrmMatch *) {
+        for (const Qt::Key goals : {Qt::Key_1, Qt::Key_2}) {
+            Press(Qt::Key_Tab);
+            for (const char *pasted : {"3|", "4,", "5\n"}) {
+                QGuiApplication::clipboard()->setText(QLatin1String(pasted));
+                Press(Qt::Key_V, Qt::ControlModifier);
+            }
+            Press(goals);
+        }
+        Press(Qt::Key_Return);
+    });
+    Press(Qt::Key_Return);
+    stepped(u"Result of Match #1"_s);
+    ASSERT_TRUE(BackTo(window));
+    EXPECT_EQ(Focused(), u"lblDailySched_0"_s);
+    const QString team1 = vars.MatchTable[24][Match::team1], team2 = vars.MatchTable[24][Match::team2];
+    ASSERT_FALSE(team1.startsWith(u"Winner"_s)) << "group A is complete";
+
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), u"CmdSecond"_s);
+    OnNext<Frm2Round>([&](Frm2Round *bracket) {
+        Press(Qt::Key_Down), Press(Qt::Key_Right), Press(Qt::Key_Up), Press(Qt::Key_Left);
+        EXPECT_EQ(Focused(), u"lblMatch_28"_s);
+        OnNext<FrmMatch>([&](FrmMatch *dialog) {
+            // A draw shows the penalty boxes, which follow OK in the focus chain.
+            Press(Qt::Key_Tab), Press(Qt::Key_1), Press(Qt::Key_Tab), Press(Qt::Key_1);
+            Press(Qt::Key_Tab), Press(Qt::Key_Tab), Press(Qt::Key_3), Press(Qt::Key_Tab), Press(Qt::Key_4);
+            EXPECT_EQ(Spoken(*dialog, Focused()), u"Penalties of "_s + team1);
+            EXPECT_EQ(Spoken(*dialog, u"txtScore_1"_s), u"Goals of "_s + team2);
+            Press(Qt::Key_Return);
+        });
+        Press(Qt::Key_Space);
+        EXPECT_TRUE(BackTo(*bracket));
+        EXPECT_EQ(Spoken(*bracket, u"lblMatch_28"_s),
+                  u"Match 25: %1 1 (4 on penalties), %2 1 (3 on penalties)"_s.arg(team1, team2));
+        EXPECT_EQ(Spoken(*bracket, u"ImgFlagRound_3"_s), team1);
+        Press(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(Focused(), u"bExit"_s);
+        Press(Qt::Key_Return);
+    });
+    Press(Qt::Key_Return);
+    stepped(u"Result of Match #25"_s);
+    const QList<QByteArray> entries = FileBytes(m_path).split('|');
+    EXPECT_EQ(entries.value(0), "2,1");
+    EXPECT_EQ(entries.value(24), "1,1,4,3");
+
+    OnNext<FrmSelectMan>([](FrmSelectMan *dlg) {
+        dlg->findChild<QCheckBox *>(u"ChManOrd"_s)->setChecked(true);
+        QTest::mouseClick(dlg->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    });
+    action(u"mnumanual"_s)->trigger();
+    stepped(u"Manual Order"_s);
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        AnswerMessage(nullptr, answer);
+        action(u"MnuNewChampionship"_s)->trigger();
+    }
+    EXPECT_EQ(FileBytes(m_path), QByteArray(",|").repeated(kMatchCount) + kInitialTeamList + "\r\n");
+    stepped(u"New Championship"_s);
+
+    ASSERT_TRUE(BackTo(window));
+    for (qsizetype i = states.size() - 1; i > 0; --i) {
+        EXPECT_NE(states[i], states[i - 1]) << "step " << i << " changed nothing";
+        Press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(now(), states[i - 1]) << "after undoing step " << i;
+    }
+    EXPECT_FALSE(action(u"MnuUndo"_s)->isEnabled());
+    for (qsizetype i = 1; i < states.size(); ++i) {
+        Press(i % 2 ? Qt::Key_Y : Qt::Key_Z,
+              i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(now(), states[i]) << "after redoing step " << i;
+    }
+    EXPECT_FALSE(action(u"MnuRedo"_s)->isEnabled());
+
+    // Alt+F opens the File menu, Edit stands after it; F1 helps, Ctrl+Q quits.
+    EXPECT_EQ(window.menuBar()->actions().value(1)->menu()->objectName(), u"MnuEdit"_s);
+    auto *file = NamedChild<QMenu>(window, u"MnuFile"_s);
+    Press(Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([file] { return file && file->isVisible(); }, 1000));
+    file->close();
+    QStringList items;
+    for (const QAction *item : file->actions())
+        items << (item->isSeparator() ? u"-"_s : item->objectName() + u'=' + item->text());
+    EXPECT_EQ(items.join(u' '), u"mnumanual=Manual Order MnuUpdate=Update Online - MnuPrint=Print… "
+                                u"MnuExport=Export… MnuExportCsv=Export Results as CSV… - MnuExit=Exit"_s);
+    QStringList seen;
+    AnswerMessage(&seen);
+    Press(Qt::Key_F1);
+    EXPECT_TRUE(seen.value(0).startsWith(u"Insert the result or update online"_s));
+    vars.MatchTable[0][Match::goals1] = u"7"_s;
+    Press(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(FileBytes(m_path).startsWith("7,|")) << "saved at exit";
+}
+
+// Each opens centred on the screen and closes on Escape; every text of the
+// result dialog reads at 4.5:1 or better and keeps to one line.
+TEST_F(Flow, SecondaryWindowsOpenCentredOnTheScreenAndCloseOnEscape)
+{
+    const auto luminance = [](const QColor &c) { // relative luminance, plus 0.05
+        const auto f = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF()) + 0.05;
+    };
+    ModVars vars;
+    InitFixtureData(vars);
+    DialogRefreshSequence(vars, {});
+    vars.SelectedMatch = 24;
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 150); // far from the screen's centre
+    owner.show();
+    const std::function<QDialog *()> windows[] = {
+        [&] { return new FrmMatch(vars, &owner); }, [&] { return new Frm2Round(vars, &owner); },
+        [&] { return new FrmSelectMan(vars, &owner); }, [&] { return new FrmAbout(&owner); }};
+    for (const auto &make : windows) {
+        const std::unique_ptr<QDialog> dialog(make());
+        const char *name = dialog->metaObject()->className();
+        dialog->open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get())) << name;
+        const QPoint off = dialog->geometry().center() - dialog->screen()->availableGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 6) << name; // the frame may add a few pixels
+        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (!qobject_cast<FrmMatch *>(dialog.get()) || label->text().isEmpty())
+                continue;
+            const QWidget *back =
+                label->autoFillBackground() ? static_cast<const QWidget *>(label) : dialog.get();
+            const double text = luminance(label->palette().color(QPalette::WindowText));
+            const double ground = luminance(back->palette().color(QPalette::Window));
+            EXPECT_GE(std::max(text, ground) / std::min(text, ground), 4.5)
+                << label->objectName().toStdString();
+            EXPECT_LE(label->sizeHint().width(), label->width())
+                << label->objectName().toStdString() << " wraps";
+        }
+        Press(Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible()) << name;
+    }
+}
+
+TEST_F(Flow, ByKeysTheManualOrderWindowWithTabArrowsSpaceAndReturn)
+{
+    ModVars vars;
+    InitFixtureData(vars);
+    DialogRefreshSequence(vars, {});
+    const QString first = vars.GroupTeams[0][0][Col::Name], second = vars.GroupTeams[0][1][Col::Name];
+    FrmSelectMan window(vars);
+    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Press(Qt::Key_Space);
+    // Place 1 takes the second name, which leaves place 2 empty to pick again.
+    Press(Qt::Key_Tab), Press(Qt::Key_Down), Press(Qt::Key_Tab), Press(Qt::Key_Down);
+    while (Focused().startsWith(u"CmbSelectTeam"_s))
+        Press(Qt::Key_Tab);
+    Press(Qt::Key_Return); // a message would reach the failing fallback
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(vars.TeamList.startsWith(u"1,%1,%2,"_s.arg(second, first))) << vars.TeamList.toStdString();
+}
+
+struct ExitCase {
+    const char *name;
+    QMessageBox::StandardButton answer;
+    bool byMenu;
+    const char *savedTo; // nowhere when null
+};
+
+class ExitUnsaved : public Flow, public ::testing::WithParamInterface<ExitCase> {};
+
+// Saves into a missing folder: the failure is told once, with its reason; at
+// exit the question's answer decides where the results go.
+TEST_P(ExitUnsaved, FailedSavesAreToldOnceWithTheReasonAndExitAsks)
+{
+    const ExitCase &c = GetParam();
+    const QString path = m_dir.filePath(u"missing/results.txt"_s);
+    ModVars vars;
+    FrmMain window(vars, path);
+    window.setSavePathQuestion([&](QWidget *, const QString &) { return m_dir.filePath(u"other.txt"_s); });
+    window.show();
+    QStringList seen;
+    AnswerMessage(&seen); // a second box would reach the failing fallback
+    for (int i = 0; i < 2; ++i) {
+        CloseNextModal();
+        QTest::mouseClick(NamedChild<QLabel>(window, u"lblDailySched_0"_s), Qt::LeftButton);
+    }
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_TRUE(seen[0].contains(QDir::toNativeSeparators(path)));
+    EXPECT_FALSE(seen[0].section(u'\n', 1).trimmed().isEmpty()) << "no reason in " << seen[0].toStdString();
+
+    vars.MatchTable[0][Match::goals1] = u"1"_s;
+    QString asked;
+    AnswerNextMessage([&](const QMessageBox &box) {
+        asked = box.text();
+        if (c.answer == QMessageBox::Retry)
+            QDir().mkpath(m_dir.filePath(u"missing"_s)); // the fault is mended meanwhile
+        return c.answer;
+    });
+    if (c.byMenu)
+        NamedChild<QAction>(window, u"MnuExit"_s)->trigger();
+    else
+        window.close();
+    EXPECT_TRUE(asked.contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(window.isVisible(), c.answer == QMessageBox::Cancel);
+    for (const char *file : {"missing/results.txt", "other.txt"})
+        EXPECT_EQ(FileBytes(m_dir.filePath(QLatin1String(file))),
+                  qstrcmp(c.savedTo, file) == 0 ? ResultsLine(vars) : QByteArray())
+            << file;
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ExitUnsaved,
+                         ::testing::Values(ExitCase{"TryAgain", QMessageBox::Retry, false,
+                                                    "missing/results.txt"},
+                                           ExitCase{"SaveAs", QMessageBox::Save, true, "other.txt"},
+                                           ExitCase{"QuitWithoutSaving", QMessageBox::Discard, true, nullptr},
+                                           ExitCase{"Cancel", QMessageBox::Cancel, false, nullptr}),
+                         [](const auto &c) { return std::string(c.param.name); });
+
+TEST_F(Flow, AResultsFileThatCannotBeReadWholeIsCopiedAndToldOnce)
+{
+    const QByteArray unreadable = "\r\n1,0|2,2|what a save would lose\r\n";
+    ASSERT_TRUE(WriteBytes(m_path, unreadable));
+    QStringList seen;
+    AnswerMessage(&seen);
+    {
+        ModVars vars;
+        FrmMain window(vars, m_path);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitFor([] { return PendingMessageAnswers() == 0; }, 5000));
+    }
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_TRUE(seen[0].contains(QDir::toNativeSeparators(m_path + u".bak"_s)));
+    EXPECT_EQ(FileBytes(m_path + u".bak"_s), unreadable);
+    ModVars vars;
+    FrmMain again(vars, m_path); // its own file now: no message
+    QTest::qWait(50);
+}
+
+struct UpdateCase {
+    const char *mode;
+    const char *reason = nullptr; // in the error box's detail; none for a success
+    bool trusted = false;         // the test's certificate authority, for "tls"
+    bool cancel = false;
+    int idleTimeoutMs = 20000;
+};
+
+class UpdateFaults : public Flow, public ::testing::WithParamInterface<UpdateCase> {};
+
+TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
+{
+    const UpdateCase &c = GetParam();
+    const QByteArray local = "2,2|" + QByteArray(",|").repeated(kMatchCount - 1) + kInitialTeamList + "\r\n";
+    UnsetProxies();
+    ASSERT_TRUE(WriteBytes(m_path, local));
+    UpdateSettings settings{.source = {}, .idleTimeoutMs = c.idleTimeoutMs};
+    if (c.mode == "tls"_L1) {
+        const QString cert = m_dir.filePath(u"cert.pem"_s), key = m_dir.filePath(u"key.pem"_s);
+        ASSERT_EQ(
+            QProcess::execute(u"openssl"_s,
+                              {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                               "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                               "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", cert}),
+            0);
+        qputenv("FIXTURO_TLS_CERT", cert.toLocal8Bit());
+        qputenv("FIXTURO_TLS_KEY", key.toLocal8Bit());
+        if (c.trusted)
+            settings.extraCaCertificates = QSslCertificate::fromPath(cert);
+    }
+    TestServer server;
+    ASSERT_TRUE(server.StartMisbehaving(QLatin1String(c.mode)));
+    settings.source = server.Url(u"/files/results.txt"_s);
+    if (c.mode == "tls"_L1)
+        settings.source.setScheme(u"https"_s);
+    ModVars vars;
+    FrmMain window(vars, m_path);
+    window.setUpdateSettings(settings);
+    window.show();
+    QStringList seen;
+    if (c.cancel)
+        CloseNextModal(); // closing the progress dialog is its Cancel; a box would fail
+    else
+        AnswerMessage(&seen);
+    NamedChild<QAction>(window, u"MnuUpdate"_s)->trigger();
+    if (!c.reason && !c.cancel) {
+        EXPECT_EQ(seen, QStringList{u"Update was made successfully!"_s});
+        EXPECT_EQ(vars.MatchTable[0][Match::goals1], u"1"_s);
+        return;
+    }
+    EXPECT_EQ(FileBytes(m_path), local);
+    EXPECT_EQ(vars.MatchTable[0][Match::goals1], u"2"_s);
+    EXPECT_EQ(seen.value(0).left(24), c.cancel ? u""_s : u"There was a error making"_s);
+    EXPECT_TRUE(c.cancel || seen.value(1).contains(QLatin1String(c.reason))) << seen.join(u'|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, UpdateFaults,
+                         ::testing::Values(UpdateCase{"html", "Not a results file"},
+                                           UpdateCase{"empty", "Not a results file"},
+                                           UpdateCase{"few", "Not a results file"},
+                                           UpdateCase{"error", "HTTP status 500"},
+                                           UpdateCase{"silent", "No data for 300 ms", false, false, 300},
+                                           UpdateCase{"silent", nullptr, false, true},
+                                           UpdateCase{"tls", "SSL"}, UpdateCase{"tls", nullptr, true}),
+                         [](const auto &c) {
+                             return std::string(c.param.mode) + (c.param.cancel ? "_cancel" : "") +
+                                    (c.param.trusted ? "_trusted" : "");
+                         });
+
+} // namespace
