@@ -5,6 +5,7 @@
 #include "ui/FrmMatch.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
+#include "ui/Widgets.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -13,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 #include <algorithm>
@@ -23,6 +23,8 @@ namespace fixturo {
 const char *const Frm2Round::kHomePage = FIXTURO_HOME_PAGE;
 
 namespace {
+
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 // Control face: the background of the window and of every control without a
 // colour of its own.
@@ -152,24 +154,6 @@ constexpr std::array<Line, 15> kVerticalLines{{
     {6675, 7050, 1140},
 }};
 
-QFont Arial(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {})
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QString Indexed(const char *name, int index)
 {
     return QString::fromLatin1(name) + u'_' + QString::number(index);
@@ -185,7 +169,7 @@ Frm2Round::Frm2Round(ModVars &vars, QWidget *parent) : QDialog(parent), m_vars(v
     setWindowTitle(QStringLiteral(" "));
     setModal(true);
     setFixedSize(Twips(11430), Twips(8205));
-    setFont(Arial(8.25, false)); // the window's default font, as the layout's sizes expect
+    setFont(LayoutFont("Arial", 8.25, false)); // the window's default font, as the layout's sizes expect
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kControlFace);
     setPalette(pal);
@@ -193,8 +177,7 @@ Frm2Round::Frm2Round(ModVars &vars, QWidget *parent) : QDialog(parent), m_vars(v
 
     BuildLayout();
 
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 
     SetVarsMatch();
     UpdateBracketLabels();
@@ -206,19 +189,20 @@ void Frm2Round::BuildLayout()
     // Created from the bottom of the stack up: untagged areas, team labels and
     // texts, tagged match areas, flags. The lines are painted on the window.
     for (const MatchArea &a : kMatchAreas) {
-        QLabel *area =
-            MakeLabel(this, Indexed("lblMatch", a.untagged), TwipsRect(a.left, a.top, 2115, a.height));
+        QLabel *area = MakeLabel(this, Indexed("lblMatch", a.untagged),
+                                 TwipsRect(a.left, a.top, 2115, a.height), {}, kTopLeft);
         m_lblMatch[a.untagged] = area;
     }
     for (int index : {14, 34}) {
-        QLabel *area = MakeLabel(this, Indexed("lblMatch", index), TwipsRect(6615, 5775, 1515, 465));
+        QLabel *area =
+            MakeLabel(this, Indexed("lblMatch", index), TwipsRect(6615, 5775, 1515, 465), {}, kTopLeft);
         area->hide();
         m_lblMatch[index] = area;
     }
 
-    m_label2 =
-        MakeLabel(this, QStringLiteral("Label2"), TwipsRect(420, 0, 2340, 465), QStringLiteral("2nd ROUND"));
-    m_label2->setFont(Arial(18, true));
+    m_label2 = MakeLabel(this, QStringLiteral("Label2"), TwipsRect(420, 0, 2340, 465),
+                         QStringLiteral("2nd ROUND"), kTopLeft);
+    m_label2->setFont(LayoutFont("Arial", 18, true));
     m_label2->setAlignment(Qt::AlignCenter);
     m_label2->setAutoFillBackground(true);
     QPalette black = m_label2->palette();
@@ -227,8 +211,8 @@ void Frm2Round::BuildLayout()
     m_label2->setPalette(black);
 
     m_label3 = MakeLabel(this, QStringLiteral("Label3"), TwipsRect(4215, 975, 5040, 315),
-                         QString::fromLatin1(kHomePage));
-    m_label3->setFont(Arial(8.25, true));
+                         QString::fromLatin1(kHomePage), kTopLeft);
+    m_label3->setFont(LayoutFont("Arial", 8.25, true));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setAutoFillBackground(true);
     QPalette link = m_label3->palette();
@@ -244,33 +228,35 @@ void Frm2Round::BuildLayout()
     m_bExit->setAutoDefault(true); // Return presses it when it has the focus
     connect(m_bExit, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_label1 =
-        MakeLabel(this, QStringLiteral("Label1"), TwipsRect(6015, 3450, 690, 240), QStringLiteral("FINAL"));
+    m_label1 = MakeLabel(this, QStringLiteral("Label1"), TwipsRect(6015, 3450, 690, 240),
+                         QStringLiteral("FINAL"), kTopLeft);
 
-    const QFont dateFont = Arial(6.75, false);
+    const QFont dateFont = LayoutFont("Arial", 6.75, false);
     for (const DatePlace &d : kDatePlaces) {
         QLabel *date = MakeLabel(this, Indexed("lblDate", d.index), TwipsRect(d.left, d.top, 915, 240),
-                                 QString::fromLatin1(d.text));
+                                 QString::fromLatin1(d.text), kTopLeft);
         date->setFont(dateFont);
         m_lblDate[d.index] = date;
     }
     // The final's date is a little wider than its column so that the whole
     // date shows in today's fonts; nothing stands to its right before 7440.
     m_lblDate[15] = MakeLabel(this, QStringLiteral("lblDate_15"), TwipsRect(6015, 3675, 1200, 360),
-                              QStringLiteral("29 June 2008"));
+                              QStringLiteral("29 June 2008"), kTopLeft);
 
-    const QFont teamFont = Arial(8.25, true);
+    const QFont teamFont = LayoutFont("Arial", 8.25, true);
     for (const Place &p : kTeamPlaces) {
-        QLabel *team = MakeLabel(this, Indexed("lblTeam", p.index), TwipsRect(p.left, p.top, 2340, 240));
+        QLabel *team =
+            MakeLabel(this, Indexed("lblTeam", p.index), TwipsRect(p.left, p.top, 2340, 240), {}, kTopLeft);
         team->setFont(teamFont);
         m_lblTeam[p.index] = team;
     }
-    QLabel *third = MakeLabel(this, QStringLiteral("lblTeam_30"), TwipsRect(6615, 5850, 1440, 240));
+    QLabel *third =
+        MakeLabel(this, QStringLiteral("lblTeam_30"), TwipsRect(6615, 5850, 1440, 240), {}, kTopLeft);
     third->setFont(dateFont);
     third->hide();
     m_lblTeam[30] = third;
     QLabel *champion = MakeLabel(this, QStringLiteral("lblTeam_31"), TwipsRect(7860, 3675, 1800, 210),
-                                 QStringLiteral("Winner"));
+                                 QStringLiteral("Winner"), kTopLeft);
     champion->setFont(teamFont);
     QPalette blue = champion->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -293,7 +279,8 @@ void Frm2Round::BuildLayout()
     m_lblMatch[kMatchAreas.front().tagged]->setFocus();
 
     for (const Place &p : kFlagPlaces) {
-        QLabel *flag = MakeLabel(this, Indexed("ImgFlagRound", p.index), TwipsRect(p.left, p.top, 375, 255));
+        QLabel *flag = MakeLabel(this, Indexed("ImgFlagRound", p.index), TwipsRect(p.left, p.top, 375, 255),
+                                 {}, kTopLeft);
         m_imgFlagRound[p.index] = flag;
     }
 }

@@ -1,12 +1,13 @@
 #include "ui/FrmAbout.h"
 
+#include "ui/Widgets.h"
+
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace fixturo {
 
@@ -49,8 +50,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     m_text1->setPlainText(QString::fromLatin1(kNotice));
 
     // Centred on the screen, like the other secondary windows.
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 bool FrmAbout::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,7 @@
 #include "ui/Message.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -98,30 +99,6 @@ const char *const kGroupFlagNames[kGroupCount] = {"ImgFlag", "ImgFlagB", "ImgFla
 QRect Rect(const Box &b)
 {
     return TwipsRect(b.left, b.top, b.width, b.height);
-}
-
-QFont Font(const char *family, qreal points, bool bold = false)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetColours(QWidget *widget, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
-
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 // Shows the flag of a team, named for a screen reader; a name without a flag
@@ -240,8 +217,8 @@ void FrmMain::BuildGroupBoxes(QWidget *client)
         auto *frame = new GroupFrame(GroupHeading(g), client);
         frame->setObjectName(QStringLiteral("frGroup_%1").arg(g));
         frame->setGeometry(Rect(kGroupBoxes[g]));
-        frame->setFont(Font("Courier New", 9));
-        SetColours(frame, kCaptionBlue);
+        frame->setFont(LayoutFont("Courier New", 9));
+        SetColour(frame, QPalette::WindowText, kCaptionBlue);
         m_frGroup[g] = frame;
 
         for (int i = 0; i < kTeamsPerGroup; ++i) {
@@ -250,8 +227,8 @@ void FrmMain::BuildGroupBoxes(QWidget *client)
 
             QLabel *team = MakeLabel(frame, QStringLiteral("lblTeam_%1").arg(index),
                                      TwipsRect(kTeamLeft, top, kTeamWidths[g][i], kRowHeight));
-            team->setFont(Font("Arial", 8.25));
-            SetColours(team, Qt::black);
+            team->setFont(LayoutFont("Arial", 8.25));
+            SetColour(team, QPalette::WindowText, Qt::black);
             team->setCursor(Qt::CrossCursor);
             team->installEventFilter(this);
             m_lblTeam[index] = team;
@@ -264,8 +241,8 @@ void FrmMain::BuildGroupBoxes(QWidget *client)
 
             QLabel *table = MakeLabel(frame, QStringLiteral("lblTable_%1").arg(index),
                                       TwipsRect(kTableLefts[g], top, kTableWidth, kRowHeight));
-            table->setFont(Font("Courier New", 9));
-            SetColours(table, Qt::black);
+            table->setFont(LayoutFont("Courier New", 9));
+            SetColour(table, QPalette::WindowText, Qt::black);
             m_lblTable[index] = table;
         }
     }
@@ -284,8 +261,8 @@ void FrmMain::BuildSchedulePanel(QWidget *client)
 
     QLabel *heading = MakeLabel(client, QStringLiteral("lblDaily"), Rect(kDailyHeading));
     heading->setText(QStringLiteral("1st ROUND - DAILY MATCH SCHEDULE"));
-    heading->setFont(Font("Arial", 9, true));
-    SetColours(heading, kHeadingColour);
+    heading->setFont(LayoutFont("Arial", 9, true));
+    SetColour(heading, QPalette::WindowText, kHeadingColour);
     // Font metrics differ a little between platforms: the fixed heading grows
     // to its text rather than losing its last letters.
     heading->resize(std::max(heading->width(), heading->sizeHint().width()), heading->height());
@@ -296,7 +273,7 @@ void FrmMain::BuildSchedulePanel(QWidget *client)
         line->setObjectName(QStringLiteral("lblDailySched_%1").arg(i));
         line->setGeometry(TwipsRect(kSchedLeft, top, kSchedWidth, kSchedHeight));
         line->setTextFormat(Qt::PlainText);
-        line->setFont(Font("Arial", 6.75));
+        line->setFont(LayoutFont("Arial", 6.75));
         // The schedule is one tab stop: the line last used, line 0 at first.
         line->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         line->setMouseTracking(true);
@@ -418,7 +395,7 @@ void FrmMain::DrawGroupTables()
         for (int i = 0; i < kTeamsPerGroup; ++i) {
             const auto &row = m_vars.GroupTeams[g][i];
             m_lblTeam[kTeamsPerGroup * g + i]->setText(row[Col::Name]);
-            FitToWidth(m_lblTeam[kTeamsPerGroup * g + i], Font("Arial", 8.25),
+            FitToWidth(m_lblTeam[kTeamsPerGroup * g + i], LayoutFont("Arial", 8.25),
                        Twips(kFlagLefts[g] - kTeamLeft));
             m_lblTable[kTeamsPerGroup * g + i]->setText(StatisticsLine(row));
             m_lblTable[kTeamsPerGroup * g + i]->setAccessibleName(StatisticsSpoken(row));

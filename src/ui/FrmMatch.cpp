@@ -4,6 +4,7 @@
 #include "ui/Message.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
+#include "ui/Widgets.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -22,41 +22,14 @@ namespace {
 // The pitch behind the dialog's texts: dark enough for the white info line.
 constexpr QColor kDialogBack(8, 56, 28);
 
-QFont ArialFont(qreal points, bool bold)
+// A label of the layout, aligned top left, in its font and text colour.
+QLabel *MakeTextLabel(QWidget *parent, const char *name, const QRect &rect, const QFont &font,
+                      const QColor &textColour)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(role, colour);
-    widget->setPalette(pal);
-}
-
-// A label of the layout: text colour on a transparent background unless told.
-QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &rect, const QFont &font,
-                  const QColor &textColour)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1StringView(name));
-    label->setGeometry(rect);
+    QLabel *label = MakeLabel(parent, QLatin1StringView(name), rect, {}, Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColour(label, QPalette::WindowText, textColour);
     return label;
-}
-
-QLabel *MakePicture(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(name);
-    picture->setGeometry(rect);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return picture;
 }
 
 } // namespace
@@ -77,37 +50,41 @@ void FrmMatch::BuildLayout()
     SetColour(this, QPalette::Window, kDialogBack);
 
     // Stadium photographs, hidden until the match is played there.
-    m_jakobPark = MakePicture(this, QStringLiteral("JakobPark"), TwipsRect(960, 360, 3000, 1995));
+    m_jakobPark = MakeLabel(this, QStringLiteral("JakobPark"), TwipsRect(960, 360, 3000, 1995), {},
+                            Qt::AlignLeft | Qt::AlignTop);
     m_jakobPark->setScaledContents(true);
     m_jakobPark->hide();
-    m_ernstHappel = MakePicture(this, QStringLiteral("ErnstHappel"), TwipsRect(300, 360, 3000, 1095));
+    m_ernstHappel = MakeLabel(this, QStringLiteral("ErnstHappel"), TwipsRect(300, 360, 3000, 1095), {},
+                              Qt::AlignLeft | Qt::AlignTop);
     m_ernstHappel->setScaledContents(true);
     m_ernstHappel->hide();
 
     // The two small greys are lighter than the classic ones so that they read
     // at 4.5:1 or better on the dark pitch.
-    m_lblMyMatchNum = MakeLabel(this, "lblMyMatchNum", TwipsRect(4200, 2640, 540, 315),
-                                ArialFont(6.75, false), QColor(160, 160, 160));
-    m_lblMatchInfo =
-        MakeLabel(this, "lblMatchInfo", TwipsRect(240, 2880, 4365, 435), ArialFont(9, true), Qt::white);
+    m_lblMyMatchNum = MakeTextLabel(this, "lblMyMatchNum", TwipsRect(4200, 2640, 540, 315),
+                                    LayoutFont("Arial", 6.75, false), QColor(160, 160, 160));
+    m_lblMatchInfo = MakeTextLabel(this, "lblMatchInfo", TwipsRect(240, 2880, 4365, 435),
+                                   LayoutFont("Arial", 9, true), Qt::white);
     m_lblMatchInfo->setWordWrap(true);
-    m_lblPenalties = MakeLabel(this, "lblPenalties", TwipsRect(240, 3375, 1140, 315), ArialFont(9.75, true),
-                               QColor(255, 255, 0));
+    m_lblPenalties = MakeTextLabel(this, "lblPenalties", TwipsRect(240, 3375, 1140, 315),
+                                   LayoutFont("Arial", 9.75, true), QColor(255, 255, 0));
     m_lblPenalties->setText(QStringLiteral("PENALTIES"));
     m_lblPenalties->hide();
-    m_lblDrawHelp = MakeLabel(this, "lblDrawHelp", TwipsRect(1515, 3375, 3165, 240), ArialFont(6.75, false),
-                              QColor(192, 192, 192));
+    m_lblDrawHelp = MakeTextLabel(this, "lblDrawHelp", TwipsRect(1515, 3375, 3165, 240),
+                                  LayoutFont("Arial", 6.75, false), QColor(192, 192, 192));
     m_lblDrawHelp->setText(QStringLiteral("If match ends in penalties, enter draw score first"));
 
-    const QFont teamFont = ArialFont(12.75, true);
-    m_lblTeam1 = MakeLabel(this, "lblTeam1", TwipsRect(2040, 3750, 2640, 315), teamFont, Qt::black);
-    m_lblTeam2 = MakeLabel(this, "lblTeam2", TwipsRect(2040, 4350, 2640, 315), teamFont, Qt::black);
+    const QFont teamFont = LayoutFont("Arial", 12.75, true);
+    m_lblTeam1 = MakeTextLabel(this, "lblTeam1", TwipsRect(2040, 3750, 2640, 315), teamFont, Qt::black);
+    m_lblTeam2 = MakeTextLabel(this, "lblTeam2", TwipsRect(2040, 4350, 2640, 315), teamFont, Qt::black);
     for (QLabel *team : {m_lblTeam1, m_lblTeam2}) {
         team->setAutoFillBackground(true);
         SetColour(team, QPalette::Window, QColor(192, 192, 192));
     }
-    m_imgFlagRound[0] = MakePicture(this, QStringLiteral("ImgFlagRound_0"), TwipsRect(4740, 3780, 375, 255));
-    m_imgFlagRound[1] = MakePicture(this, QStringLiteral("ImgFlagRound_1"), TwipsRect(4740, 4380, 375, 255));
+    m_imgFlagRound[0] = MakeLabel(this, QStringLiteral("ImgFlagRound_0"), TwipsRect(4740, 3780, 375, 255), {},
+                                  Qt::AlignLeft | Qt::AlignTop);
+    m_imgFlagRound[1] = MakeLabel(this, QStringLiteral("ImgFlagRound_1"), TwipsRect(4740, 4380, 375, 255), {},
+                                  Qt::AlignLeft | Qt::AlignTop);
 
     // The focus chain follows creation: OK first, then the score boxes from the
     // last to the first (hidden ones are skipped).
@@ -123,7 +100,7 @@ void FrmMatch::BuildLayout()
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txtScore_%1").arg(i));
         box->setGeometry(boxRects[i]);
-        box->setFont(ArialFont(12, true));
+        box->setFont(LayoutFont("Arial", 12, true));
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(2);
         // Digits only, pasted text too: a pasted "|" or "," would shift every
@@ -233,12 +210,8 @@ bool FrmMatch::eventFilter(QObject *watched, QEvent *event)
 void FrmMatch::showEvent(QShowEvent *event)
 {
     // Opens centred on the screen rather than over the window that opened it.
-    QScreen *s = screen();
-    if (s && !event->spontaneous()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    if (!event->spontaneous())
+        CentreOnScreen(this);
     QDialog::showEvent(event);
 }
 

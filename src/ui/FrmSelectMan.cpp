@@ -2,13 +2,13 @@
 
 #include "ui/Message.h"
 #include "ui/Twips.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace fixturo {
 
@@ -74,14 +74,11 @@ FrmSelectMan::FrmSelectMan(ModVars &vars, QWidget *parent) : QDialog(parent), m_
     setModal(true);
     setFixedSize(Twips(7455), Twips(7170));
     // The window's default font: a plain 8 pt sans serif, as the layout's sizes expect.
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(LayoutFont("Arial", 8.25));
 
     BuildLayout();
 
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 
     setv();
 }
