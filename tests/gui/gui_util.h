@@ -31,24 +31,21 @@ inline void AnswerMessage(QStringList *seen = nullptr, QMessageBox::StandardButt
     });
 }
 
-// Drives the modal window that the next blocking call opens: queue it before
-// that call. `drive` gets the first visible modal window other than `below`;
-// whatever it leaves open is closed, and no window within five seconds is a
-// failure, so a test never hangs.
-inline void OnModal(std::function<void(QWidget *)> drive, QWidget *below = nullptr)
+// Runs `then` on the next modal window of type T once it is active, from inside
+// the exec() that the caller enters next. A window that never comes, or that
+// `then` leaves open, fails the test and is closed.
+template <typename T> void OnNext(std::function<void(T *)> then)
 {
-    QTimer::singleShot(0, [drive = std::move(drive), below] {
-        QWidget *modal = nullptr;
-        if (!QTest::qWaitFor(
-                [&] {
-                    modal = QApplication::activeModalWidget();
-                    return modal && modal != below && modal->isVisible();
-                },
-                5000))
-            return ADD_FAILURE() << "no modal window came";
-        drive(modal);
-        if (modal->isVisible())
-            modal->close();
+    QTimer::singleShot(0, [then] {
+        T *window = nullptr;
+        if (QTest::qWaitFor(
+                [&] { return (window = qobject_cast<T *>(QApplication::activeModalWidget())); }) &&
+            QTest::qWaitForWindowActive(window))
+            then(window);
+        EXPECT_TRUE(window && !window->isVisible())
+            << T::staticMetaObject.className() << " never came or stayed";
+        if (window)
+            window->close();
     });
 }
 
@@ -59,6 +56,16 @@ template <typename T = QLabel> T *NamedChild(const QObject &parent, const QStrin
     if (!child)
         ADD_FAILURE() << "no control " << name.toStdString();
     return child;
+}
+
+// The texts of the named labels, joined by '|'.
+inline QString Texts(const QObject &window, const QStringList &names)
+{
+    QStringList texts;
+    for (const QString &name : names)
+        if (const QLabel *label = NamedChild(window, name))
+            texts << label->text();
+    return texts.join(u'|');
 }
 
 // The addresses handed to the web browser while it lives.
