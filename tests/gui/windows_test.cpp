@@ -1,0 +1,444 @@
+// The windows one at a time: the main window, the result dialog, the bracket and
+// the manual order window, each on its own rules.
+
+#include "gui_util.h"
+
+#include "ui/Frm2Round.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmMain.h"
+#include "ui/FrmMatch.h"
+#include "ui/FrmSelectMan.h"
+#include "ui/Pictures.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace fixturo;
+using namespace fixturo::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A shown main window on a results file in a fresh folder, holding `content` when given.
+struct Session {
+    explicit Session(const QByteArray &content = {})
+        : path(dir.filePath("results.txt")),
+          window((content.isEmpty() || WriteBytes(path, content), vars), path)
+    {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QLabel *Line(int i) const { return NamedChild(window, QStringLiteral("lblDailySched_%1").arg(i)); }
+    bool Flag(const QString &name, const QString &team) const
+    {
+        return NamedChild(window, name)->pixmap().toImage() == FlagPicture(team).toImage();
+    }
+    QTemporaryDir dir;
+    QString path;
+    ModVars vars;
+    FrmMain window;
+};
+
+// Retypes the result dialog's first boxes, an empty text clearing one, then presses OK when asked.
+void EnterScores(const QWidget &dialog, const QStringList &scores, bool ok = true)
+{
+    for (int i = 0; i < scores.size(); ++i) {
+        auto *box = NamedChild<QLineEdit>(dialog, QStringLiteral("txtScore_%1").arg(i));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, scores[i]);
+    }
+    if (ok)
+        QTest::mouseClick(NamedChild<QPushButton>(dialog, "bOk"), Qt::LeftButton);
+}
+
+// Moves the pointer onto a control from the window's corner, so that the window system reports the move.
+void PointAt(QWidget *widget, QPoint local = {})
+{
+    QWidget *top = widget->window();
+    QTest::mouseMove(top->windowHandle(), QPoint(1, 1));
+    QTest::mouseMove(top->windowHandle(),
+                     widget->mapTo(top, local.isNull() ? widget->rect().center() : local));
+    QApplication::processEvents();
+}
+
+bool Highlighted(const QLabel *line)
+{
+    return line->autoFillBackground() &&
+           line->palette().color(QPalette::Window) == QApplication::palette().color(QPalette::Button);
+}
+
+TEST(MainWindow, StartsFromTheResultsFileOrWithoutOne)
+{
+    Session fresh;
+    EXPECT_EQ(Texts(fresh.window, {"lblTeam_12", "lblTeam_13", "lblTeam_14", "lblTeam_15", "lblTable_15",
+                                   "lblDailySched_23"}),
+              "Greece|Russia|Spain|Sweden|0  0 0 0 0  0|Wednesday 18 June 2008   Russia  -  Sweden");
+    EXPECT_EQ(NamedChild<QGroupBox>(fresh.window, "frGroup_2")->title(), "GROUP C      Pts W D L GF GA");
+    EXPECT_TRUE(fresh.Flag("ImgFlagRound_0", "Switzerland") && fresh.Flag("ImgFlagRound_47", "Sweden"));
+    EXPECT_FALSE(QFile::exists(fresh.path)) << "starting writes nothing";
+    EXPECT_EQ(fresh.window.centralWidget()->size(), QSize(836, 484));
+    EXPECT_EQ(NamedChild(fresh.window, "v")->palette().color(QPalette::Window), QColor(0, 64, 64));
+
+    // Group A played: Portugal and Turkey on 6, Czech Republic beat Switzerland.
+    ModVars played = FreshState();
+    const QStringList goals = QString("0 1 2 0 1 3 1 2 2 0 3 2").split(' ');
+    for (int i = 0; const int row : {0, 1, 8, 9, 16, 17})
+        SetScore(played, row, goals[2 * i], goals[2 * i + 1]), ++i;
+    Session s(ResultsLine(played));
+    EXPECT_EQ(Texts(s.window, {"lblTeam_0", "lblTeam_1", "lblTeam_2", "lblTeam_3", "lblTable_0", "lblTable_3",
+                               "lblDailySched_0"}),
+              "Portugal|Turkey|Czech Republic|Switzerland|6  2 0 1 5  3|3  1 0 2 3  3|"
+              "Saturday 7 June 2008   Switzerland 0 - 1 Czech Republic");
+    EXPECT_TRUE(s.Flag("ImgFlag_2", "Czech Republic") && s.Flag("ImgFlag_3", "Switzerland"));
+    EXPECT_EQ(Pair(s.vars, 24) + " / " + Pair(s.vars, 25),
+              "Portugal - Runner-up Grp B / Winner Grp B - Turkey");
+}
+
+TEST(MainWindow, PointerHighlightsTheScheduleLineUnderIt)
+{
+    Session s;
+    PointAt(s.Line(3));
+    EXPECT_TRUE(s.vars.SelectedMatch == 3 && Highlighted(s.Line(3)));
+    PointAt(s.Line(7));
+    EXPECT_TRUE(!Highlighted(s.Line(3)) && Highlighted(s.Line(7)));
+    PointAt(NamedChild(s.window, "ImgFlagRound_20"));
+    EXPECT_TRUE(Highlighted(s.Line(7))) << "a flag is no line";
+    // Off the lines, over the panel: the look goes, the selection stays.
+    QLabel *panel = NamedChild(s.window, "v");
+    PointAt(panel, QPoint(2, panel->height() / 2));
+    EXPECT_FALSE(Highlighted(s.Line(7)));
+    EXPECT_EQ(s.vars.SelectedMatch, 7);
+}
+
+// The about window shows its picture and closes on a left click only; a team's
+// name opens its page, a placeholder's nothing.
+TEST(MainWindow, AboutPictureAndTeamLinks)
+{
+    Session s;
+    bool stayedOpen = false;
+    OnNext<FrmAbout>([&](FrmAbout *about) {
+        QLabel *picture = NamedChild(*about, "Image1");
+        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.copy(0, 0, 600, 400),
+                  AboutPicture().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 600, 400));
+        QTest::mouseClick(picture, Qt::RightButton);
+        stayedOpen = about->isVisible();
+        QTest::mouseClick(picture, Qt::LeftButton);
+    });
+    NamedChild<QAction>(s.window, "MnuAbout")->trigger();
+    EXPECT_TRUE(stayedOpen);
+
+    UrlCatcher catcher;
+    QTest::mouseClick(NamedChild(s.window, "lblTeam_5"), Qt::LeftButton);
+    NamedChild(s.window, "lblTeam_15")->setText("Winner Grp D");
+    QTest::mouseClick(NamedChild(s.window, "lblTeam_15"), Qt::LeftButton);
+    EXPECT_EQ(catcher.urls,
+              QList<QUrl>({QUrl("https://en.wikipedia.org/wiki/Croatia_national_football_team")}));
+}
+
+// Every team's flag its own, found by a name in any case and spacing; placeholders have none.
+TEST(Pictures, FlagsFoundByName)
+{
+    QList<QImage> seen;
+    for (const QString &team : QString::fromLatin1(kInitialTeamList).split(u',').mid(1)) {
+        EXPECT_FALSE(FlagPicture(team).isNull() || seen.contains(FlagPicture(team).toImage()))
+            << team.toStdString();
+        seen << FlagPicture(team).toImage();
+    }
+    EXPECT_EQ(FlagPicture(" czech  REPUBLIC ").toImage(), FlagPicture("Czech Republic").toImage());
+    for (const char *name : {"Winner Grp A", "", "Czech"})
+        EXPECT_TRUE(FlagPicture(name).isNull()) << name;
+}
+
+class MatchDialog : public ::testing::Test {
+protected:
+    // Sets the row's goals and penalties when given, then opens the dialog on it.
+    void Open(int row, const QStringList &scores = {})
+    {
+        for (int i = 0; i < scores.size(); ++i)
+            m_vars.MatchTable[row][Match::goals1 + i] = scores[i];
+        m_vars.SelectedMatch = static_cast<std::int16_t>(row);
+        m_dlg = std::make_unique<FrmMatch>(m_vars, &m_parent);
+        m_dlg->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
+    }
+    QLineEdit *Box(int i) const
+    {
+        return NamedChild<QLineEdit>(*m_dlg, QStringLiteral("txtScore_%1").arg(i));
+    }
+    // The four boxes as shown: "-" when hidden, "*" after a greyed one.
+    QString Boxes() const
+    {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i)
+            texts << (!Box(i)->isVisibleTo(m_dlg.get())
+                          ? QStringLiteral("-")
+                          : Box(i)->text() +
+                                (Box(i)->palette().color(QPalette::Base) != Qt::white ? "*" : ""));
+        return texts.join(u'|');
+    }
+    QString Scores(int row) const
+    {
+        const MatchRow &r = m_vars.MatchTable[row];
+        return QStringList{r[Match::goals1], r[Match::goals2], r[Match::penalties1], r[Match::penalties2]}
+            .join(u'|');
+    }
+    // Types the scores and presses OK; a refusal's box is expected only when asked for, and its text
+    // returned.
+    QString Enter(const QStringList &scores, bool refused = false)
+    {
+        QStringList seen;
+        if (refused)
+            AnswerNextMessage([&](const QMessageBox &box) {
+                EXPECT_TRUE(box.windowTitle() == "Fixturo" && box.icon() == QMessageBox::NoIcon);
+                seen << box.text();
+                return QMessageBox::Ok;
+            });
+        EnterScores(*m_dlg, scores);
+        EXPECT_EQ(m_dlg->isVisible(), refused);
+        EXPECT_EQ(m_dlg->result(), refused ? QDialog::Rejected : QDialog::Accepted);
+        return seen.value(0);
+    }
+
+    ModVars m_vars = FreshState();
+    QWidget m_parent;
+    std::unique_ptr<FrmMatch> m_dlg;
+};
+
+TEST_F(MatchDialog, ShowsTheMatchWithItsStadiumAndFocusOnOk)
+{
+    Open(0);
+    EXPECT_EQ(m_dlg->windowTitle(), "Match #1  Group A");
+    EXPECT_EQ(Texts(*m_dlg, {"lblMatchInfo", "lblTeam1", "lblTeam2"}),
+              "18:00  Saturday 7 June 2008  Basel  St. Jakob-Park|Switzerland|Czech Republic");
+    EXPECT_FALSE(NamedChild(*m_dlg, "ImgFlagRound_1")->pixmap().isNull());
+    EXPECT_EQ(m_dlg->focusWidget(), NamedChild<QPushButton>(*m_dlg, "bOk"));
+    for (const auto &[row, jakob, happel] :
+         {std::tuple{0, true, false}, {2, false, false}, {11, false, true}}) {
+        Open(row);
+        EXPECT_EQ(NamedChild(*m_dlg, "JakobPark")->isVisibleTo(m_dlg.get()), jakob) << row;
+        EXPECT_EQ(NamedChild(*m_dlg, "ErnstHappel")->isVisibleTo(m_dlg.get()), happel) << row;
+    }
+}
+
+TEST_F(MatchDialog, GroupResultsAsTypedHalfAScoreRefusedEmptyBoxesClear)
+{
+    Open(5, {"1", "1", "4", "2"});
+    EXPECT_EQ(Boxes(), "1|1|-|-");
+    EXPECT_EQ(Enter({"10", "03"}), "");
+    EXPECT_EQ(Scores(5), "10|03|4|2") << "loaded penalties are kept";
+
+    Open(30, {"1", "1", "3", "2"});
+    EXPECT_EQ(Enter({"1", ""}, true), "Insert the Results");
+    EXPECT_EQ(Scores(30), "1|1|3|2");
+    EXPECT_EQ(Enter({"", ""}), "");
+    EXPECT_EQ(Scores(30), "|||");
+}
+
+TEST_F(MatchDialog, KnockoutDrawByValueAsksForPenalties)
+{
+    Open(24); // placeholder teams until groups A and B are complete
+    EXPECT_EQ(NamedChild(*m_dlg, "lblTeam1")->text(), "Winner Grp A");
+    EXPECT_TRUE(NamedChild(*m_dlg, "ImgFlagRound_0")->pixmap().isNull());
+    EnterScores(*m_dlg, {"1", "01"}, false);
+    EXPECT_EQ(Boxes(), "1*|01*||");
+    EXPECT_EQ(Enter({"1", "01"}, true), "Insert the Results of Penalties");
+    EXPECT_EQ(Enter({"1", "01", "4", "03"}), "");
+    EXPECT_EQ(Scores(24), "1|01|4|03");
+
+    Open(25, {"1", "1", "5", "4"}); // goals that differ drop the penalties
+    EXPECT_EQ(Boxes(), "1*|1*|5|4");
+    EnterScores(*m_dlg, {"2"}, false);
+    EXPECT_EQ(Boxes(), "2|1|-|-");
+    EXPECT_EQ(Enter({"2"}), "");
+    EXPECT_EQ(Scores(25), "2|1||");
+}
+
+TEST_F(MatchDialog, KeysAreHeldToTwoDigitsAndTheCloseBoxChangesNothing)
+{
+    Open(0);
+    QTest::keyClicks(Box(0), "a-4 b7.");
+    EXPECT_EQ(Box(0)->text(), "47");
+    QTest::keyClick(Box(0), Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, Box(0), Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    QTest::keyClicks(Box(0), "123");
+    EXPECT_EQ(Box(0)->text(), "17") << "Delete works; two characters at most";
+    QTest::keyClicks(Box(1), "07");
+    EXPECT_EQ(Enter({}), "");
+    EXPECT_EQ(Scores(0), "17|07||");
+
+    Open(29, {"1", "1", "4", "3"});
+    EnterScores(*m_dlg, {"7"}, false);
+    m_dlg->close();
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
+    EXPECT_EQ(Scores(29), "1|1|4|3");
+}
+
+// Every group match 0-0 and the manual order on the fixture order: the quarter-finals are
+// Portugal - Croatia, Austria - Turkey, France - Russia, Greece - Italy.
+class BracketWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+    QString Slots(int a, int b) const
+    {
+        return Texts(m_window, {QStringLiteral("lblTeam_%1").arg(a), QStringLiteral("lblTeam_%1").arg(b)});
+    }
+    QImage Flag(int i) const
+    {
+        return NamedChild(m_window, QStringLiteral("ImgFlagRound_%1").arg(i))->pixmap().toImage();
+    }
+    // A press over the middle of `target`, sent to the window so that whatever lies on top receives it.
+    void ClickOn(const QString &target)
+    {
+        const QLabel *label = NamedChild(m_window, target);
+        QTest::mouseClick(m_window.windowHandle(), Qt::LeftButton, {},
+                          label->mapTo(&m_window, label->rect().center()));
+    }
+    // Presses a match area and types the scores into the dialog it opens.
+    void Play(int area, const QStringList &scores)
+    {
+        OnNext<FrmMatch>([&](FrmMatch *dialog) { EnterScores(*dialog, scores); });
+        ClickOn(QStringLiteral("lblMatch_%1").arg(area));
+    }
+
+    ModVars m_vars = [] {
+        ModVars vars = FreshState();
+        for (int r = 0; r < kGroupMatchCount; ++r)
+            SetScore(vars, r, "0", "0");
+        vars.TeamList[0] = u'1';
+        vars.ManualOrderFlag = 1;
+        Refresh(vars);
+        return vars;
+    }();
+    Frm2Round m_window{m_vars};
+};
+
+TEST_F(BracketWindow, KnockoutStagePlayedThroughTheResultDialog)
+{
+    const QImage portugal = FlagPicture("Portugal").toImage();
+    for (int i = 0; i <= 14; ++i)
+        EXPECT_EQ(Flag(i).isNull(), i < 7) << "only the placeholders lack a flag: " << i;
+    Play(28, {"2", "1"}); // #25 won outright
+    EXPECT_EQ(Slots(16, 24), "2 Portugal| Portugal");
+    EXPECT_EQ(Flag(3), portugal);
+    Play(29, {"1", "1", "3", "4"}); // #26 to the second side on penalties
+    EXPECT_EQ(Slots(18, 25), "(3)1 Austria| Turkey");
+    Play(32, {"0", "0", "6", "5"}); // semi-final #29 to the first side on penalties
+    EXPECT_EQ(Slots(31, 31), "Winner|Winner");
+    EXPECT_TRUE(Flag(0).isNull());
+    Play(35, {"1", "0"}); // the final, against the other semi-final's placeholder
+    EXPECT_EQ(Slots(31, 31), "Portugal|Portugal");
+    EXPECT_EQ(Flag(0), portugal);
+    // #25 cleared after its semi-final: the placeholder comes back, the results stay.
+    Play(28, {"", ""});
+    EXPECT_EQ(Slots(16, 24), " Portugal|(6)0 Winner #25");
+    EXPECT_EQ(Flag(3), portugal);
+}
+
+TEST_F(BracketWindow, APressOpensTheMatchUnderItAndAFlagOrTheLinkOpensNoDialog)
+{
+    const auto before = m_vars.MatchTable;
+    m_vars.SelectedMatch = 30; // where the pointer crossed last
+    QString title;
+    OnNext<FrmMatch>([&](FrmMatch *dialog) { title = dialog->windowTitle(), dialog->close(); });
+    QTest::mouseClick(NamedChild(m_window, "lblMatch_29"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(title, "Match #26  QF");
+
+    int opened = 0; // a dialog opened by mistake is counted and closed
+    QTimer guard;
+    guard.callOnTimeout([&] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != &m_window && ++opened)
+            modal->close();
+    });
+    guard.start(10);
+    UrlCatcher catcher;
+    for (const char *target : {"ImgFlagRound_7", "ImgFlagRound_3", "Label3"})
+        ClickOn(target);
+    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl(NamedChild(m_window, "Label3")->text())}));
+    QTest::mouseClick(NamedChild<QPushButton>(m_window, "bExit"), Qt::LeftButton);
+    EXPECT_FALSE(m_window.isVisible());
+    EXPECT_EQ(m_vars.MatchTable, before);
+}
+
+const QString kInitialList = QString::fromLatin1(kInitialTeamList);
+
+QComboBox *List(const QWidget &window, int group, int k)
+{
+    static const char *const names[] = {"CmbSelectTeam", "CmbSelectTeamB", "CmbSelectTeamc",
+                                        "CmbSelectTeamd"};
+    return NamedChild<QComboBox>(window, QStringLiteral("%1_%2").arg(names[group]).arg(k));
+}
+
+QStringList Shown(const QWidget &window, int group)
+{
+    QStringList texts;
+    for (int k = 0; k < kTeamsPerGroup; ++k)
+        texts << List(window, group, k)->currentText();
+    return texts;
+}
+
+// Picks a name as a user does: opens the list, highlights the name, Enter.
+void Pick(const QWidget &window, int group, int k, const QString &name)
+{
+    QComboBox *list = List(window, group, k);
+    ASSERT_GE(list->findText(name), 0) << name.toStdString() << " is not offered";
+    list->showPopup();
+    list->view()->setCurrentIndex(list->model()->index(list->findText(name), 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+}
+
+// The lists show the stored order; a picked name leaves the list that held it empty; OK stores
+// nothing until every list is filled, then the order and the switch, "0," with the switch off.
+TEST(ManualOrderWindow, ListsPickingAndOk)
+{
+    ModVars vars = FreshState();
+    FrmSelectMan window(vars);
+    for (int g = 0; g < kGroupCount; ++g)
+        EXPECT_EQ(Shown(window, g), kInitialList.split(u',').mid(1 + 4 * g, 4));
+    Pick(window, 1, 2, "Austria");
+    EXPECT_EQ(Shown(window, 1), QStringList({"", "Croatia", "Austria", "Poland"}));
+    Pick(window, 1, 1, "Poland");
+    EXPECT_EQ(Shown(window, 1), QStringList({"", "Poland", "Austria", ""}));
+    EXPECT_EQ(Shown(window, 0) + Shown(window, 2),
+              kInitialList.split(u',').mid(1, 4) + kInitialList.split(u',').mid(9, 4));
+    QStringList seen;
+    AnswerMessage(&seen);
+    QTest::mouseClick(NamedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(seen, QStringList{"Complete all please!"});
+    EXPECT_EQ(vars.TeamList, kInitialList);
+    Pick(window, 1, 0, "Germany");
+    Pick(window, 1, 3, "Croatia");
+    auto *box = NamedChild<QCheckBox>(window, "ChManOrd");
+    EXPECT_FALSE(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    QTest::mouseClick(NamedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    const QString chosen = "Portugal,Turkey,Switzerland,Czech Republic,Germany,Poland,Austria,Croatia,"
+                           "France,Italy,Netherlands,Romania,Greece,Russia,Spain,Sweden";
+    EXPECT_EQ(QString::number(vars.ManualOrderFlag) + vars.TeamList, "11," + chosen);
+
+    FrmSelectMan reopened(vars);
+    EXPECT_EQ(List(reopened, 1, 0)->currentText(), "Germany");
+    NamedChild<QCheckBox>(reopened, "ChManOrd")->setChecked(false);
+    QTest::mouseClick(NamedChild<QPushButton>(reopened, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(QString::number(vars.ManualOrderFlag) + vars.TeamList, "00," + chosen);
+
+    vars.TeamList = kInitialList.chopped(6) + "Brazil"; // an unknown name in place of Sweden
+    FrmSelectMan other(vars);
+    EXPECT_EQ(List(other, 3, 3)->currentText(), "");
+}
+
+} // namespace
