@@ -69,8 +69,8 @@ TEST_F(Tournament, TheRefreshAfterAChangeRanksAgain)
     DialogRefreshSequence(m_vars, {});
     EXPECT_EQ(Pair(m_vars, 24), "Winner Grp A - Germany");
     const WindowSteps steps = Steps();
-    SetScore(m_vars, 5, "", "");   // group C incomplete again
-    SetScore(m_vars, 1, "0", "9"); // Portugal - Turkey: Turkey now top of group A
+    SetScore(m_vars, 5, "", "");          // group C incomplete again
+    SetScore(m_vars, 1, "0", "9");        // Portugal - Turkey: Turkey now top of group A
     DialogRefreshSequence(m_vars, steps); // the labels see group A's pairing before the sort
     EXPECT_EQ(m_steps, QStringList({"labels:9:Turkey - Germany", "tables:9:Turkey - Germany",
                                     "groupflags:9:Turkey - Germany"}));

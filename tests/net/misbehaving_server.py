@@ -41,6 +41,8 @@ class Handler(BaseHTTPRequestHandler):
             self.answer(200, b"y" * 100_000)
         elif MODE == "redirect_loop":
             self.answer(302, b"moved", 5, self.path)
+        elif MODE == "no_location":  # a redirect status that names no place to go
+            self.answer(300, b"choices", 7)
         elif MODE == "error":
             self.answer(500, b"server error", 12)
         elif MODE == "reset":
