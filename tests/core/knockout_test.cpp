@@ -107,20 +107,7 @@ TEST(Bracket, SlotTexts)
     EXPECT_FALSE(flags.contains(kChampionFlag));
 }
 
-TEST(ResultDialogRules, KeysAndPenaltyBoxes)
-{
-    for (char32_t c : {U'0', U'5', U'9', char32_t(8), char32_t(0x16)})
-        EXPECT_TRUE(ScoreKeyAccepted(c)) << int(c);
-    for (char32_t c : {U'a', U'-', U' ', U'/', U':', char32_t(127), U'\u0663'})
-        EXPECT_FALSE(ScoreKeyAccepted(c)) << int(c);
-    using P = std::tuple<int, const char *, const char *, bool>;
-    for (const auto &[row, g1, g2, shown] :
-         {P{kKnockoutRow, "1", "1", true}, P{kKnockoutRow, "1", "01", true}, P{30, "0", "00", true},
-          P{kKnockoutRow, "2", "1", false}, P{kKnockoutRow, "", "", false}, P{kKnockoutRow, "0", "", false},
-          P{23, "1", "1", false}})
-        EXPECT_EQ(PenaltiesShown(row, g1, g2), shown) << row << " " << g1 << ":" << g2;
-}
-
+// The penalty boxes show for a knockout draw by value; what OK then does.
 TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
 {
     using O = OkOutcome;
@@ -130,7 +117,8 @@ TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
         {kGroupRow, ",2,,", O::InsertResults}, {kKnockoutRow, ",,,", O::Clear}, {kKnockoutRow, "1,,,", O::InsertResults},
         {kKnockoutRow, "2,1,,", O::Store}, {kKnockoutRow, "1,1,4,3", O::Store}, {kKnockoutRow, "1,1,4,", O::InsertResults},
         {kKnockoutRow, "1,1,,0", O::InsertResults}, {kKnockoutRow, "1,1,,", O::InsertResultsPenalties},
-        {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties}, {kKnockoutRow, "1,01,5,4", O::Store}};
+        {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties}, {kKnockoutRow, "1,01,5,4", O::Store},
+        {30, "0,00,,", O::InsertResultsPenalties}, {23, "1,1,,", O::Store}, {kKnockoutRow, "0,,,", O::InsertResults}};
     // clang-format on
     for (const auto &[row, typed, outcome] : cases) {
         const QStringList v = QString::fromLatin1(typed).split(u',');

@@ -1,6 +1,15 @@
+// The results file: the line a save writes, what a load reads from it, what a
+// load keeps under faults, and saves that must not lose the file.
+
 #include "test_util.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace fixturo;
 using namespace fixturo::test;
@@ -54,23 +63,6 @@ TEST_F(ResultsFile, SaveWritesOneLineOfEntriesAndTheTeamList)
               QList<QByteArray>({"1,0", "2,2", "1,1,4,3", "0,0,4,"}));
 }
 
-TEST_F(ResultsFile, SaveThenLoadRestoresEveryField)
-{
-    ModVars saved = FreshState();
-    for (int r = 0; r < kMatchCount; ++r)
-        SetScore(saved, r, QString::number(r % 5), QString::number(r % 3), r % 4 ? "" : QString::number(r),
-                 r % 4 ? "" : "07");
-    SetScore(saved, 26, "0", "0", "4", "");
-    SetScore(saved, 27, "", "");
-    saved.TeamList = kSwapped;
-    ASSERT_TRUE(SaveToFile(saved, m_path));
-    ModVars loaded = FreshState();
-    LoadFromFile(loaded, m_path);
-    EXPECT_EQ(loaded.MatchTable, saved.MatchTable);
-    EXPECT_EQ(loaded.TeamList, saved.TeamList);
-    EXPECT_EQ(loaded.ManualOrderFlag, 1);
-}
-
 TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRules)
 {
     // Loaded over rows 0 and 1 at "5,5,9,8", the list "1,x" and the flag 0: the saved
@@ -107,16 +99,26 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRules)
 
 TEST_F(ResultsFile, FlagFromTheFirstElementWhenItIsAnInteger)
 {
-    const std::pair<const char *, int> cases[] = {
-        {"0,Portugal", 0}, {" 1 ,Portugal", 1},         {"-3", -3},   {"abc,Portugal", 5}, {"3abc", 5},
-        {"", 5},           {"99999999999999999999", 5}, {"40000", 5}, {"32767", 32767},    {"-32768", -32768},
-        {"-32769", 5}};
+    const std::pair<const char *, int> cases[] = {{"0,Portugal", 0},
+                                                  {" 1 ,Portugal", 1},
+                                                  {"-3", -3},
+                                                  {"abc,Portugal", 5},
+                                                  {"3abc", 5},
+                                                  {"", 5},
+                                                  {"99999999999999999999", 5},
+                                                  {"40000", 5},
+                                                  {"32767", 32767},
+                                                  {"-32768", -32768},
+                                                  {"-32769", 5},
+                                                  {"1.0", 5},
+                                                  {"0", 0}};
     for (const auto &[list, flag] : cases) {
         ModVars vars = FreshState();
         vars.ManualOrderFlag = 5;
         ApplyResultsLine(vars, LineWith(0, ",", list));
         EXPECT_EQ(vars.ManualOrderFlag, flag) << list;
         EXPECT_EQ(vars.TeamList, list);
+        EXPECT_EQ(StoredSwitch(vars), flag != 0) << "the manual order window reads it as the loader does";
     }
 }
 
@@ -136,10 +138,73 @@ TEST_F(ResultsFile, HostileInputNeverBreaksTheLoaderOrTheRefresh)
         StartupSequence(again, m_path, {});
         EXPECT_EQ(ResultsLine(again), ResultsLine(vars));
     }
-    // The huge number reads as a huge, positive number; texts are stored as they are.
-    ModVars vars;
-    StartupSequence(vars, m_path, {});
-    EXPECT_EQ(vars.MatchTable[0][Match::goals1] + " " + vars.GroupTeams[0][0][Col::Name],
-              "99999999999999999999 Switzerland");
-    EXPECT_EQ(ValueOf(vars.GroupTeams[0][0][Col::GF]), kNumberLimit);
+}
+
+TEST(FileFaults, ALoadSaysWhetherASaveWouldLoseWhatTheFileHolds)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        bool readWhole;         // nothing would be lost by a save over it
+        QByteArray match1 = {}; // match 1's entry as a save writes it, when checked
+    };
+    const Case cases[] = {
+        {"program's own", LineWith(0, "1,0") + "\r\n", true, "1,0"},
+        {"line feed only", LineWith(0, "1,0") + "\n", true, "1,0"},
+        {"byte order mark", "\xEF\xBB\xBF" + LineWith(0, "1,0") + "\r\n", true, "1,0"},
+        {"empty", "", true},
+        {"missing", {}, true},
+        {"blank first line", "\r\n" + LineWith(0, "1,0") + "\r\n", false, ","},
+        {"binary junk", QByteArray("\x00\xff\x13|,\x7f", 6), false},
+        {"cut short", LineWith(0, "1,0").left(30), false, "1,0"},
+        {"too few entries", "1,0|2,2|0,Portugal\r\n", false, "1,0"},
+        {"more lines", LineWith(0, ",") + "\r\nnotes\r\n", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.txt");
+        ASSERT_TRUE(c.bytes.isNull() || WriteBytes(path, c.bytes));
+        ModVars vars = FreshState();
+        EXPECT_EQ(LoadFromFile(vars, path), c.readWhole);
+        EXPECT_TRUE(c.match1.isEmpty() || ResultsLine(vars).split('|').front() == c.match1);
+    }
+}
+
+// A save in a child process, with writes limited to 16 bytes as on a full disk
+// (they fail with EFBIG), or else as nobody when root, who writes everywhere:
+// a folder that refuses new files takes the save in the file itself.
+TEST(FileFaults, ASaveThatFailsNeverReplacesTheFile)
+{
+    using P = QFileDevice;
+    for (const bool fullDisk : {true, false}) {
+        SCOPED_TRACE(fullDisk ? "full disk" : "folder refuses new files, the file does not");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.txt");
+        const QByteArray old = LineWith(0, "1,0") + "\r\n";
+        ASSERT_TRUE(WriteBytes(path, old));
+        if (!fullDisk) {
+            QFile::setPermissions(path, P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther);
+            QFile::setPermissions(dir.path(), P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther);
+        }
+        ModVars vars = FreshState();
+        SetScore(vars, 0, "3", "1");
+        const rlimit limit{16, 16};
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (fullDisk &&
+                (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0))
+                _exit(2);
+            if (!fullDisk && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(2);
+            _exit(SaveToFile(vars, path) ? 0 : 1); // the exit status says whether the save succeeded
+        }
+        int status = -1;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2);
+        EXPECT_EQ(WEXITSTATUS(status) == 0, !fullDisk);
+        EXPECT_EQ(FileBytes(path), fullDisk ? old : ResultsLine(vars));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.txt"});
+        QFile::setPermissions(dir.path(), P::ReadOwner | P::WriteOwner | P::ExeOwner);
+    }
 }
