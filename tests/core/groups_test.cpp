@@ -129,12 +129,6 @@ TEST(Ranking, NumbersStatisticsAndTheRankingCopy)
     EXPECT_EQ(Order(vars, 1), QStringList({"Croatia", "Germany", "Poland", "Austria"}));
     for (int g = 0; g < kGroupCount; ++g)
         EXPECT_EQ(QStringList(vars.GroupRanking[g].begin(), vars.GroupRanking[g].end()), Order(vars, g));
-    EXPECT_EQ(GetNumberIndexMAtch(vars, "Czech Republic", "Turkey").value_or(-1) +
-                  GetNumberIndexMAtch(vars, "Turkey", "Czech Republic").value_or(-1),
-              34);
-    EXPECT_FALSE(GetNumberIndexMAtch(vars, "Turkey", "Spain"));
-    EXPECT_EQ(QList<std::int64_t>({GetDiffGoals(vars, "Czech Republic"), GetDiffGoals(vars, "Nowhere")}),
-              QList<std::int64_t>({-1, 0}));
 }
 
 TEST(ManualOrder, TheListedOrderReplacesTheRanking)

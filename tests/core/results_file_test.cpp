@@ -131,24 +131,6 @@ TEST_F(ResultsFile, FlagFromTheFirstElementWhenItIsAnInteger)
     }
 }
 
-TEST_F(ResultsFile, HostileInputNeverBreaksTheLoaderOrTheRefresh)
-{
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char((i * 7919 + 13) % 256);
-    for (const QByteArray &content :
-         {garbage, QByteArray(40, '|'), QByteArray("|||,,,|||"), LineWith(0, "99999999999999999999,-5")}) {
-        ASSERT_TRUE(WriteBytes(m_path, content));
-        ModVars vars;
-        StartupSequence(vars, m_path, {});
-        SetVarsMatch(vars);
-        ASSERT_TRUE(SaveToFile(vars, m_path));
-        ModVars again;
-        StartupSequence(again, m_path, {});
-        EXPECT_EQ(ResultsLine(again), ResultsLine(vars));
-    }
-}
-
 // A save in a child process, with writes limited to 16 bytes as on a full disk
 // (they fail with EFBIG), or else as nobody when root, who writes everywhere:
 // a folder that refuses new files takes the save in the file itself.
