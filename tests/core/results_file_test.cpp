@@ -152,12 +152,12 @@ TEST(FileFaults, ASaveThatFailsNeverReplacesTheFile)
         const rlimit limit{16, 16};
         const pid_t pid = fork();
         if (pid == 0) {
-            if (fullDisk &&
-                (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0))
-                _exit(2);
-            if (!fullDisk && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-                _exit(2);
-            _exit(SaveToFile(vars, path) ? 0 : 1); // the exit status says whether the save succeeded
+            const bool ready =
+                fullDisk ? std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0
+                         : geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+            _exit(!ready                   ? 2
+                  : SaveToFile(vars, path) ? 0
+                                           : 1); // the exit status says whether the save succeeded
         }
         int status = -1;
         waitpid(pid, &status, 0);

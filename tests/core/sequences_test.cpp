@@ -109,8 +109,11 @@ TEST(ResultsPathTest, BesideTheProgramWhenItCanBeWrittenElseTheDataFolder)
         char folder, file;
         bool beside, asRoot;
     };
-    for (const Case c : {Case{'w', ' ', true, true}, Case{'f', ' ', false, true}, Case{'r', 'w', true, true},
-                         Case{'r', ' ', false, false}, Case{'r', 'r', false, false}}) {
+    for (const Case c : {Case{'w', ' ', true, true},
+                         {'f', ' ', false, true},
+                         {'r', 'w', true, true},
+                         {'r', ' ', false, false},
+                         {'r', 'r', false, false}}) {
         SCOPED_TRACE(std::string(1, c.folder) + c.file);
         if (geteuid() == 0 && !c.asRoot)
             continue;

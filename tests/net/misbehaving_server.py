@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/ usr / bin / env python3
 """An HTTP server on 127.0.0.1 that answers in one awkward way, for the
 download tests: misbehaving_server.py MODE. It prints its port on a line of
 its own once it listens, and serves until it is killed."""
