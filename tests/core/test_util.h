@@ -5,15 +5,11 @@
 #include "groups/Ranking.h"
 #include "groups/Standings.h"
 #include "knockout/Knockout.h"
-#include "state/ModVars.h"
 #include "storage/ResultsFile.h"
 
 #include <QFile>
-#include <QStringList>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString &s, std::ostream *os)
