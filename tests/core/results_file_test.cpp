@@ -1,6 +1,15 @@
+// The results file: the line a save writes, what a load reads from it, what a
+// load keeps under faults, and saves that must not lose the file.
+
 #include "test_util.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace fixturo;
 using namespace fixturo::test;
@@ -24,17 +33,18 @@ protected:
     // returns that state's line as a save would write it, then its flag.
     QByteArray LoadOver(const QByteArray &content)
     {
-        EXPECT_TRUE(WriteBytes(m_path, content));
+        EXPECT_TRUE(content.isNull() || WriteBytes(m_path, content));
         ModVars vars = FreshState();
         SetScore(vars, 0, "5", "5", "9", "8");
         SetScore(vars, 1, "5", "5", "9", "8");
         vars.TeamList = "1,x";
-        LoadFromFile(vars, m_path);
+        m_whole = LoadFromFile(vars, m_path);
         return ResultsLine(vars) + QByteArray::number(vars.ManualOrderFlag);
     }
 
     QTemporaryDir m_dir;
     const QString m_path = m_dir.filePath("results.txt");
+    bool m_whole = false;
 };
 
 } // namespace
@@ -48,98 +58,112 @@ TEST_F(ResultsFile, SaveWritesOneLineOfEntriesAndTheTeamList)
     SetScore(vars, 24, "1", "1", "4", "3");
     SetScore(vars, 5, "2", "2", "", "3");  // penalties2 alone is not written
     SetScore(vars, 26, "0", "0", "4", ""); // four values, the last empty
-    const QList<QByteArray> fields = ResultsLine(vars).split('|');
-    ASSERT_EQ(fields.size(), 32);
-    EXPECT_EQ(QList<QByteArray>({fields[0], fields[5], fields[24], fields[26]}),
-              QList<QByteArray>({"1,0", "2,2", "1,1,4,3", "0,0,4,"}));
+    const QList<QByteArray> f = ResultsLine(vars).split('|');
+    EXPECT_EQ(
+        QList<QByteArray>({f.value(0), f.value(5), f.value(24), f.value(26), QByteArray::number(f.size())}),
+        QList<QByteArray>({"1,0", "2,2", "1,1,4,3", "0,0,4,", "32"}));
 }
 
-TEST_F(ResultsFile, SaveThenLoadRestoresEveryField)
-{
-    ModVars saved = FreshState();
-    for (int r = 0; r < kMatchCount; ++r)
-        SetScore(saved, r, QString::number(r % 5), QString::number(r % 3), r % 4 ? "" : QString::number(r),
-                 r % 4 ? "" : "07");
-    SetScore(saved, 26, "0", "0", "4", "");
-    SetScore(saved, 27, "", "");
-    saved.TeamList = kSwapped;
-    ASSERT_TRUE(SaveToFile(saved, m_path));
-    ModVars loaded = FreshState();
-    LoadFromFile(loaded, m_path);
-    EXPECT_EQ(loaded.MatchTable, saved.MatchTable);
-    EXPECT_EQ(loaded.TeamList, saved.TeamList);
-    EXPECT_EQ(loaded.ManualOrderFlag, 1);
-}
-
-TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRules)
+TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLosesNothing)
 {
     // Loaded over rows 0 and 1 at "5,5,9,8", the list "1,x" and the flag 0: the saved
-    // line starts with `head` and ends with `tail` (the list, the line end, the flag).
+    // line starts with `head` and ends with `tail` (the list, the line end, the flag);
+    // `whole` when a save over the file would write back all that it holds.
     struct Case {
         QByteArray content, head, tail;
+        bool whole;
     };
-    const QByteArray swapped = LineWith(0, "2,1", kSwapped);
+    const QByteArray swapped = LineWith(0, "2,1", kSwapped), first = "2,1|,|,|";
     const QByteArray big(70 * 1024, '7');
     const QByteArray kList = "|" + kSwapped + "\r\n1", kStart = "5,5,9,8|5,5,9,8|,|", kKept = "|1,x\r\n1";
     const QByteArray initial = "|" + QByteArray(kInitialTeamList) + "\r\n0", three = QByteArray("3,3|");
     // clang-format off
     const Case cases[] = {
-        // Every kind of line end; what follows is ignored, even far past the first read.
-        {swapped + "\r\n" + LineWith(0, "7,7"), "2,1|,|,|", kList}, {swapped + "\n" + big + "\n" + big, "2,1|,|,|", kList},
-        {swapped + "\r" + big, "2,1|,|,|", kList}, {swapped, "2,1|,|,|", kList},
-        {"", kStart, "|1,x\r\n0"}, {"\r\n4,0|\r\n", kStart, "|1,x\r\n0"},
+        // Every kind of line end, a byte order mark; what follows is ignored, even far past the first read.
+        {swapped + "\r\n", first, kList, true}, {swapped + "\n", first, kList, true}, {swapped, first, kList, true},
+        {"\xEF\xBB\xBF" + swapped + "\r\n", first, kList, true}, {swapped + "\r\n" + LineWith(0, "7,7"), first, kList, false},
+        {swapped + "\n" + big + "\n" + big, first, kList, false}, {swapped + "\r" + big, first, kList, false},
+        // Empty or missing, a blank first line, bytes that are no results file, a line cut short.
+        {"", kStart, "|1,x\r\n0", true}, {{}, kStart, "|1,x\r\n0", true}, {"\r\n4,0|\r\n", kStart, "|1,x\r\n0", false},
+        {QByteArray("\x00\xff\x13|,\x7f", 6), "", "", false}, {LineWith(0, "1,0").left(30), "1,0|,|", kKept, false},
         // Two values clear the penalties, four set them, three or none leave the row; a short
         // line leaves the rest and the list, and the flag follows that list.
-        {"1,2|3,4,5,6|\r\n", "1,2|3,4,5,6|,|", kKept}, {"1,2,3||\r\n", kStart, kKept}, {"4,0|,|2,2|", "4,0|,|2,2|,|", kKept},
+        {"1,2|3,4,5,6|\r\n", "1,2|3,4,5,6|,|", kKept, false}, {"1,2,3||\r\n", kStart, kKept, false},
+        {"4,0|,|2,2|", "4,0|,|2,2|,|", kKept, false},
         // 31 entries: without the last bar there is no list; with it, an empty list.
-        {three.repeated(30) + "1,1", "3,3|3,3|" + three.repeated(28) + "1,1|", kKept},
-        {three.repeated(31), "3,3|3,3|" + three.repeated(29), "3,3|\r\n0"},
+        {three.repeated(30) + "1,1", "3,3|3,3|" + three.repeated(28) + "1,1|", kKept, false},
+        {three.repeated(31), "3,3|3,3|" + three.repeated(29), "3,3|\r\n0", true},
         // Fields after the list are ignored; a line longer than one read is read whole.
-        {LineWith(0, "3,1") + "|9,9|more", "3,1|,|", initial}, {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2|5,5,9,8|,|", initial},
+        {LineWith(0, "3,1") + "|9,9|more", "3,1|,|", initial, false},
+        {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2|5,5,9,8|,|", initial, false},
     };
     // clang-format on
     for (const Case &c : cases) {
         const QByteArray loaded = LoadOver(c.content);
-        EXPECT_TRUE(loaded.startsWith(c.head) && loaded.endsWith(c.tail))
-            << c.content.left(60).constData() << " gave " << loaded.constData();
+        EXPECT_TRUE(loaded.startsWith(c.head) && loaded.endsWith(c.tail) && m_whole == c.whole)
+            << c.content.left(60).toPercentEncoding(" ,|").constData() << " gave " << loaded.constData()
+            << " " << m_whole;
     }
 }
 
 TEST_F(ResultsFile, FlagFromTheFirstElementWhenItIsAnInteger)
 {
-    const std::pair<const char *, int> cases[] = {
-        {"0,Portugal", 0}, {" 1 ,Portugal", 1},         {"-3", -3},   {"abc,Portugal", 5}, {"3abc", 5},
-        {"", 5},           {"99999999999999999999", 5}, {"40000", 5}, {"32767", 32767},    {"-32768", -32768},
-        {"-32769", 5}};
+    const std::pair<const char *, int> cases[] = {{"0,Portugal", 0},
+                                                  {" 1 ,Portugal", 1},
+                                                  {"-3", -3},
+                                                  {"abc,Portugal", 5},
+                                                  {"3abc", 5},
+                                                  {"", 5},
+                                                  {"99999999999999999999", 5},
+                                                  {"40000", 5},
+                                                  {"32767", 32767},
+                                                  {"-32768", -32768},
+                                                  {"-32769", 5},
+                                                  {"1.0", 5},
+                                                  {"0", 0}};
     for (const auto &[list, flag] : cases) {
         ModVars vars = FreshState();
         vars.ManualOrderFlag = 5;
         ApplyResultsLine(vars, LineWith(0, ",", list));
         EXPECT_EQ(vars.ManualOrderFlag, flag) << list;
-        EXPECT_EQ(vars.TeamList, list);
+        EXPECT_EQ(StoredSwitch(vars), flag != 0) << "the manual order window reads it as the loader does";
     }
 }
 
-TEST_F(ResultsFile, HostileInputNeverBreaksTheLoaderOrTheRefresh)
+// A save in a child process, with writes limited to 16 bytes as on a full disk
+// (they fail with EFBIG), or else as nobody when root, who writes everywhere:
+// a folder that refuses new files takes the save in the file itself.
+TEST(FileFaults, ASaveThatFailsNeverReplacesTheFile)
 {
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char((i * 7919 + 13) % 256);
-    for (const QByteArray &content :
-         {garbage, QByteArray(40, '|'), QByteArray("|||,,,|||"), LineWith(0, "99999999999999999999,-5")}) {
-        ASSERT_TRUE(WriteBytes(m_path, content));
-        ModVars vars;
-        StartupSequence(vars, m_path, {});
-        SetVarsMatch(vars);
-        ASSERT_TRUE(SaveToFile(vars, m_path));
-        ModVars again;
-        StartupSequence(again, m_path, {});
-        EXPECT_EQ(ResultsLine(again), ResultsLine(vars));
+    using P = QFileDevice;
+    for (const bool fullDisk : {true, false}) {
+        SCOPED_TRACE(fullDisk ? "full disk" : "folder refuses new files, the file does not");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.txt");
+        const QByteArray old = LineWith(0, "1,0") + "\r\n";
+        ASSERT_TRUE(WriteBytes(path, old));
+        if (!fullDisk) {
+            QFile::setPermissions(path, P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther);
+            QFile::setPermissions(dir.path(), P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther);
+        }
+        ModVars vars = FreshState();
+        SetScore(vars, 0, "3", "1");
+        const rlimit limit{16, 16};
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const bool ready =
+                fullDisk ? std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0
+                         : geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+            _exit(!ready                   ? 2
+                  : SaveToFile(vars, path) ? 0
+                                           : 1); // the exit status says whether the save succeeded
+        }
+        int status = -1;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2);
+        EXPECT_EQ(WEXITSTATUS(status) == 0, !fullDisk);
+        EXPECT_EQ(FileBytes(path), fullDisk ? old : ResultsLine(vars));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.txt"});
+        QFile::setPermissions(dir.path(), P::ReadOwner | P::WriteOwner | P::ExeOwner);
     }
-    // The huge number reads as a huge, positive number; texts are stored as they are.
-    ModVars vars;
-    StartupSequence(vars, m_path, {});
-    EXPECT_EQ(vars.MatchTable[0][Match::goals1] + " " + vars.GroupTeams[0][0][Col::Name],
-              "99999999999999999999 Switzerland");
-    EXPECT_EQ(ValueOf(vars.GroupTeams[0][0][Col::GF]), kNumberLimit);
 }

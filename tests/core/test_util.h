@@ -5,15 +5,11 @@
 #include "groups/Ranking.h"
 #include "groups/Standings.h"
 #include "knockout/Knockout.h"
-#include "state/ModVars.h"
 #include "storage/ResultsFile.h"
 
 #include <QFile>
-#include <QStringList>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString &s, std::ostream *os)
@@ -35,10 +31,7 @@ inline void SetScore(ModVars &vars, int row, const QString &g1, const QString &g
                      const QString &p2 = {})
 {
     MatchRow &m = vars.MatchTable[row];
-    m[Match::goals1] = g1;
-    m[Match::goals2] = g2;
-    m[Match::penalties1] = p1;
-    m[Match::penalties2] = p2;
+    m[Match::goals1] = g1, m[Match::goals2] = g2, m[Match::penalties1] = p1, m[Match::penalties2] = p2;
 }
 
 // Index of a group match row by its two teams, in fixture order.

@@ -21,50 +21,50 @@ class Download : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(WriteBytes(m_target, kOriginal)); }
 
-    QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
-
     // Runs one transfer to its end, cancelled after `cancelAfterMs` if given; true when it succeeded.
     // Checks that it reports once, never from inside start(), and that by then no temporary file is left.
     bool Run(ResultsDownload &download, int cancelAfterMs = -1)
     {
         QSignalSpy finished(&download, &ResultsDownload::finished);
-        QObject::connect(&download, &ResultsDownload::finished, [this] { m_filesAtEnd = Files(); });
-        QObject::connect(&download, &ResultsDownload::progress,
-                         [this](qint64 received) { m_mostReported = std::max(m_mostReported, received); });
+        QStringList filesAtEnd;
+        QObject::connect(&download, &ResultsDownload::finished,
+                         [&] { filesAtEnd = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); });
+        QObject::connect(&download, &ResultsDownload::progress, [this](qint64 received, qint64 total) {
+            m_mostReported = std::max(m_mostReported, received);
+            m_total = total;
+        });
         if (cancelAfterMs >= 0)
             QTimer::singleShot(cancelAfterMs, &download, &ResultsDownload::cancel);
-        m_clock.start();
+        QElapsedTimer clock;
+        clock.start();
         download.start();
         EXPECT_EQ(finished.size(), 0) << "a caller that waits after start() would miss the report";
         EXPECT_TRUE(finished.wait(30000));
-        m_elapsedMs = m_clock.elapsed();
+        m_elapsedMs = clock.elapsed();
         QCoreApplication::processEvents(); // a late second report would count here
         EXPECT_EQ(finished.size(), 1);
-        EXPECT_EQ(m_filesAtEnd, QStringList{"results.txt"});
+        EXPECT_EQ(filesAtEnd, QStringList{"results.txt"});
+        m_error = download.errorString();
         return !finished.isEmpty() && finished.first().first().toBool();
     }
-    bool Run(const QUrl &source, int idleTimeoutMs = 10000, int cancelAfterMs = -1)
+    bool Fetch(const QUrl &source, int idleTimeoutMs = 10000, int cancelAfterMs = -1)
     {
         ResultsDownload download(source, m_target);
         download.setIdleTimeoutMs(idleTimeoutMs);
-        const bool ok = Run(download, cancelAfterMs);
-        m_error = download.errorString();
-        return ok;
+        return Run(download, cancelAfterMs);
     }
-    // A failure: the target holds what it held before, and the reason is given.
-    void ExpectUntouched(bool ok) const
+    // A failure whose reason starts with `reason`: the target holds what it held before.
+    void ExpectFailure(const QUrl &source, const QString &reason, int idleTimeoutMs = 10000,
+                       int cancelAfterMs = -1)
     {
-        EXPECT_FALSE(ok);
-        EXPECT_FALSE(m_error.isEmpty());
+        EXPECT_FALSE(Fetch(source, idleTimeoutMs, cancelAfterMs));
+        EXPECT_TRUE(!m_error.isEmpty() && m_error.startsWith(reason)) << m_error.toStdString();
         EXPECT_EQ(FileBytes(m_target), kOriginal);
     }
 
     QTemporaryDir m_dir;
     const QString m_target = m_dir.filePath(QStringLiteral("results.txt"));
-    QStringList m_filesAtEnd;
-    qint64 m_mostReported = 0;
-    qint64 m_elapsedMs = 0;
-    QElapsedTimer m_clock;
+    qint64 m_mostReported = 0, m_total = 0, m_elapsedMs = 0;
     QString m_error;
 };
 
@@ -78,14 +78,14 @@ TEST(DownloadRules, EdgesOfTheStatusTheLimitAndTheAddress)
     EXPECT_TRUE(WithinLimit(64, 64, 64) && WithinLimit(-1, 64, 64))
         << "a body of exactly the limit is allowed";
     EXPECT_FALSE(WithinLimit(65, 0, 64) || WithinLimit(-1, 65, 64));
-    EXPECT_TRUE(CompleteBody(-1, 1234) && CompleteBody(5, 5));
-    EXPECT_FALSE(CompleteBody(5, 4));
+    EXPECT_TRUE(CompleteBody(-1, 1234) && CompleteBody(5, 5) && !CompleteBody(5, 4));
     const QUrl expected(QStringLiteral("http://example.org:8000/files/results.txt"));
-    EXPECT_EQ(ResultsFileUrl(QStringLiteral("http://example.org:8000")), expected);
-    EXPECT_EQ(ResultsFileUrl(QStringLiteral(" http://example.org:8000// ")), expected);
+    EXPECT_EQ(QList<QUrl>(
+                  {ResultsFileUrl("http://example.org:8000"), ResultsFileUrl(" http://example.org:8000// ")}),
+              QList<QUrl>(2, expected));
 }
 
-TEST_F(Download, ACompleteTransferReplacesTheFileAndARestartFetchesAgain)
+TEST_F(Download, ACompleteTransferReplacesTheFileAndReportsOnce)
 {
     QTemporaryDir web;
     ASSERT_TRUE(QDir(web.path()).mkpath(QStringLiteral("files")));
@@ -94,74 +94,66 @@ TEST_F(Download, ACompleteTransferReplacesTheFileAndARestartFetchesAgain)
     TestServer server;
     ASSERT_TRUE(server.StartStatic(web.path()));
     ResultsDownload download(server.Url(kPath), m_target);
-    EXPECT_TRUE(Run(download)) << download.errorString().toStdString();
-    EXPECT_EQ(m_mostReported, published.size());
+    EXPECT_TRUE(Run(download)) << m_error.toStdString();
+    EXPECT_EQ(QList<qint64>({m_mostReported, m_total}), QList<qint64>(2, published.size()))
+        << "the bytes received and the announced length";
     EXPECT_EQ(FileBytes(m_target), published);
     EXPECT_FALSE(download.isRunning());
-    // After the end: a cancel reports nothing, a restart runs a whole transfer again.
+    // After the end a cancel reports nothing.
     QSignalSpy late(&download, &ResultsDownload::finished);
     download.cancel();
     EXPECT_TRUE(late.isEmpty());
-    ASSERT_TRUE(WriteBytes(web.path() + kPath, "AGAIN"));
-    EXPECT_TRUE(Run(download));
-    EXPECT_EQ(FileBytes(m_target), "AGAIN");
 }
 
-TEST_F(Download, NonHttpAddressesMissingFilesAndRefusedConnectionsFail)
+TEST_F(Download, NonHttpAddressesMissingFilesRefusedConnectionsAndNoPlaceToWriteFail)
 {
     for (const QUrl &source :
          {QUrl::fromLocalFile(m_target), QUrl(QStringLiteral("ftp://127.0.0.1/results.txt")),
-          QUrl(QStringLiteral("not an address")), QUrl(QStringLiteral("http:///files/results.txt"))}) {
-        ExpectUntouched(Run(source));
-        EXPECT_EQ(m_error, "Not an http address: " + source.toString());
-    }
+          QUrl(QStringLiteral("not an address")), QUrl(QStringLiteral("http:///files/results.txt"))})
+        ExpectFailure(source, "Not an http address: " + source.toString());
     QTemporaryDir web;
     TestServer server;
     ASSERT_TRUE(server.StartStatic(web.path()));
-    ExpectUntouched(Run(server.Url(kPath)));
-    EXPECT_EQ(m_error, "HTTP status 404");
-    const quint16 port = RefusingPort();
-    ASSERT_NE(port, 0);
-    ExpectUntouched(Run(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(kPath))));
-}
-
-TEST_F(Download, CancelEndsTheTransferAndKeepsTheFile)
-{
-    TestServer server;
-    ASSERT_TRUE(server.StartMisbehaving(QStringLiteral("silent")));
-    ExpectUntouched(Run(server.Url(kPath), 60000, 200));
-    EXPECT_EQ(m_error, "Canceled");
-    EXPECT_LT(m_elapsedMs, 20000) << "cancel, not the idle timeout, ended it";
+    ExpectFailure(server.Url(kPath), "HTTP status 404");
+    ResultsDownload nowhere(server.Url(kPath), m_dir.filePath("no/such/results.txt"));
+    EXPECT_FALSE(Run(nowhere));
+    EXPECT_TRUE(m_error.startsWith("Cannot write beside")) << m_error.toStdString();
+    ExpectFailure(QUrl(QStringLiteral("http://127.0.0.1:9/files/results.txt")), ""); // nothing answers there
 }
 
 // misbehaving_server.py in one mode, with a short idle timeout that only the silent server
-// reaches: the body the file holds after a success, or a failure that leaves the file.
-class Misbehaving : public Download,
-                    public ::testing::WithParamInterface<std::pair<const char *, const char *>> {};
+// reaches, cancelled after some milliseconds if given: the body the file holds after a
+// success, or the start of the reason for a failure that leaves the file.
+using Mode = std::tuple<const char *, int, bool, const char *>;
+class Misbehaving : public Download, public ::testing::WithParamInterface<Mode> {};
 
 TEST_P(Misbehaving, FailsKeepingTheFileOrDeliversExactlyTheBody)
 {
-    const auto &[mode, body] = GetParam();
+    const auto &[mode, cancelAfterMs, succeeds, text] = GetParam();
     TestServer server;
     ASSERT_TRUE(server.StartMisbehaving(QString::fromLatin1(mode)));
-    const bool ok = Run(server.Url(kPath), 1000);
-    EXPECT_LT(m_elapsedMs, 8000);
-    if (!body)
-        return ExpectUntouched(ok);
-    EXPECT_TRUE(ok) << m_error.toStdString();
-    EXPECT_EQ(FileBytes(m_target), QByteArray(body));
+    if (succeeds) {
+        EXPECT_TRUE(Fetch(server.Url(kPath), 1000)) << m_error.toStdString();
+        EXPECT_EQ(FileBytes(m_target), QByteArray(text));
+    } else {
+        ExpectFailure(server.Url(kPath), QString::fromLatin1(text), 1000, cancelAfterMs);
+    }
+    EXPECT_LT(m_elapsedMs, 8000) << "cancel ends it at once, the idle timeout after a second";
 }
 
 // The successes: an empty body, a redirect's own body left out, data slower than the idle
 // timeout in all but never idle that long, a request that asks for a fresh, unencoded copy.
-INSTANTIATE_TEST_SUITE_P(Modes, Misbehaving,
-                         ::testing::Values(std::pair{"silent", nullptr}, std::pair{"short", nullptr},
-                                           std::pair{"big", nullptr}, std::pair{"big_unannounced", nullptr},
-                                           std::pair{"redirect_loop", nullptr}, std::pair{"error", nullptr},
-                                           std::pair{"reset", nullptr}, std::pair{"empty", ""},
-                                           std::pair{"redirect_once", "GOOD"},
-                                           std::pair{"trickle", "GOODGOOD"}, std::pair{"fresh", "GOOD"}),
-                         [](const auto &mode) { return std::string(mode.param.first); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Modes, Misbehaving, ::testing::Values(
+    Mode{"silent", -1, false, "No data for 1000 ms"}, Mode{"silent", 200, false, "Canceled"},
+    Mode{"short", -1, false, "Connection closed"}, Mode{"big", -1, false, "The file is larger than 65536 bytes"},
+    Mode{"big_unannounced", -1, false, "The file is larger than 65536 bytes"},
+    Mode{"redirect_loop", -1, false, "Too many redirects"}, Mode{"error", -1, false, "HTTP status 500"},
+    Mode{"no_location", -1, false, "HTTP status 300"}, Mode{"reset", -1, false, "Connection"},
+    Mode{"empty", -1, true, ""}, Mode{"redirect_once", -1, true, "GOOD"}, Mode{"trickle", -1, true, "GOODGOOD"},
+    Mode{"fresh", -1, true, "GOOD"}),
+    [](const auto &mode) { return std::string(std::get<0>(mode.param)) + (std::get<1>(mode.param) < 0 ? "" : "_canceled"); });
+// clang-format on
 
 int main(int argc, char **argv)
 {

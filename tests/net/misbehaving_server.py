@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/ usr / bin / env python3
 """An HTTP server on 127.0.0.1 that answers in one awkward way, for the
 download tests: misbehaving_server.py MODE. It prints its port on a line of
 its own once it listens, and serves until it is killed."""
@@ -41,6 +41,8 @@ class Handler(BaseHTTPRequestHandler):
             self.answer(200, b"y" * 100_000)
         elif MODE == "redirect_loop":
             self.answer(302, b"moved", 5, self.path)
+        elif MODE == "no_location":  # a redirect status that names no place to go
+            self.answer(300, b"choices", 7)
         elif MODE == "error":
             self.answer(500, b"server error", 12)
         elif MODE == "reset":

@@ -4,12 +4,9 @@
 // server over a folder, or misbehaving_server.py in one of its modes. The
 // server picks a free port and reports it; its process ends with the object.
 
-#include <QByteArray>
 #include <QDeadlineTimer>
-#include <QHostAddress>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QUrl>
 
 #include "../core/test_util.h"
@@ -67,13 +64,6 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
 };
-
-// A port on 127.0.0.1 with nothing listening on it.
-inline quint16 RefusingPort()
-{
-    QTcpServer server;
-    return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
-}
 
 // Only 127.0.0.1 is ever contacted: no proxy in between.
 inline void UnsetProxies()
