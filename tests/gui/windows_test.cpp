@@ -116,6 +116,11 @@ TEST(MainWindow, PointerHighlightsTheScheduleLineUnderIt)
     PointAt(panel, QPoint(2, panel->height() / 2));
     EXPECT_FALSE(Highlighted(s.Line(7)));
     EXPECT_EQ(s.vars.SelectedMatch, 7);
+    // A knockout match chosen in the bracket: the highlighted line still goes back.
+    PointAt(s.Line(5));
+    s.vars.SelectedMatch = 27;
+    PointAt(panel, QPoint(2, panel->height() / 2));
+    EXPECT_FALSE(Highlighted(s.Line(5)));
 }
 
 // The about window shows its picture and closes on a left click only; a team's
