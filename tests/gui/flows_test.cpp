@@ -21,8 +21,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -37,11 +35,6 @@ protected:
     QTemporaryDir m_dir;
     const QString m_path = m_dir.filePath(u"results.txt"_s);
 };
-
-void CloseNextModal()
-{
-    OnNext<QWidget>([](QWidget *window) { window->close(); });
-}
 
 // Where the keys go: the focus widget of the modal window on top, or else of
 // the active window.
@@ -119,19 +112,10 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
         states << now();
         EXPECT_EQ(action(u"MnuUndo"_s)->text(), u"Undo "_s + what);
     };
-    // Flags and group rows read aloud; every name fits before its flag.
+    // Flags and group rows read aloud.
     EXPECT_EQ(Spoken(window, u"ImgFlagD_3"_s), NamedChild<QLabel>(window, u"lblTeam_15"_s)->text());
     EXPECT_TRUE(
         Spoken(window, u"lblTable_0"_s).startsWith(NamedChild<QLabel>(window, u"lblTeam_0"_s)->text()));
-    EXPECT_EQ(Spoken(window, u"ImgFlagRound_47"_s), vars.MatchTable[23][Match::team2]);
-    for (int n = 0; n < 16; ++n) {
-        const auto *team = NamedChild<QLabel>(window, u"lblTeam_%1"_s.arg(n));
-        const auto *flag = NamedChild<QLabel>(
-            window, u"ImgFlag%1_%2"_s.arg(n < 4 ? QString() : QString(QChar(u'A' + n / 4))).arg(n % 4));
-        ASSERT_TRUE(team && flag);
-        EXPECT_LE(team->x() + team->fontMetrics().horizontalAdvance(team->text()), flag->x())
-            << team->text().toStdString();
-    }
 
     AnswerMessage(); // "Update was made successfully!"
     action(u"MnuUpdate"_s)->trigger();
@@ -143,10 +127,6 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
     EXPECT_EQ(Focused(), u"lblDailySched_23"_s);
     Press(Qt::Key_Home), Press(Qt::Key_Down), Press(Qt::Key_Down), Press(Qt::Key_Up);
     EXPECT_EQ(Focused(), u"lblDailySched_1"_s);
-    OnNext<FrmMatch>([](FrmMatch *) { Press(Qt::Key_Return); });
-    Press(Qt::Key_Return); // OK on the same result: no step
-    EXPECT_EQ(action(u"MnuUndo"_s)->text(), u"Undo Online Update"_s);
-    ASSERT_TRUE(BackTo(window));
     Press(Qt::Key_Up);
     // The dialog opens on Return; the goal boxes follow from the second to the
     // first, and pasted separators never reach them.
@@ -186,7 +166,6 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
         EXPECT_EQ(FileBytes(m_path).split('|').value(24), "1,1,4,3") << "saved with the bracket open";
         EXPECT_EQ(Spoken(*bracket, u"lblMatch_28"_s),
                   u"Match 25: %1 1 (4 on penalties), %2 1 (3 on penalties)"_s.arg(team1, team2));
-        EXPECT_EQ(Spoken(*bracket, u"ImgFlagRound_3"_s), team1);
         Press(Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(Focused(), u"bExit"_s);
         Press(Qt::Key_Return);
@@ -222,25 +201,8 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
     }
     EXPECT_FALSE(action(u"MnuRedo"_s)->isEnabled());
 
-    // Alt+F opens the File menu, Edit stands after it; F1 helps, Ctrl+Q quits.
-    EXPECT_EQ(window.menuBar()->actions().value(1)->menu()->objectName(), u"MnuEdit"_s);
-    auto *file = NamedChild<QMenu>(window, u"MnuFile"_s);
-    Press(Qt::Key_F, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([file] { return file && file->isVisible(); }, 1000));
-    file->close();
-    QStringList items;
-    for (const QAction *item : file->actions())
-        items << (item->isSeparator() ? u"-"_s : item->objectName() + u'=' + item->text());
-    EXPECT_EQ(items.join(u' '), u"mnumanual=Manual Order MnuUpdate=Update Online - MnuPrint=Print… "
-                                u"MnuExport=Export… MnuExportCsv=Export Results as CSV… - MnuExit=Exit"_s);
-    QStringList seen;
-    AnswerMessage(&seen);
-    Press(Qt::Key_F1);
-    EXPECT_TRUE(seen.value(0).startsWith(u"Insert the result or update online"_s));
-    vars.MatchTable[0][Match::goals1] = u"7"_s;
     Press(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(FileBytes(m_path).startsWith("7,|")) << "saved at exit";
 }
 
 // Each opens centred on the screen and closes on Escape; every text of the
@@ -326,7 +288,7 @@ TEST_P(ExitUnsaved, FailedSavesAreToldOnceWithTheReasonAndExitAsks)
     QStringList seen;
     AnswerMessage(&seen); // a second box would reach the failing fallback
     for (int i = 0; i < 2; ++i) {
-        CloseNextModal();
+        OnNext<QWidget>([](QWidget *dialog) { dialog->close(); });
         QTest::mouseClick(NamedChild<QLabel>(window, u"lblDailySched_0"_s), Qt::LeftButton);
     }
     ASSERT_EQ(seen.size(), 1);
@@ -385,8 +347,6 @@ struct UpdateCase {
     const char *mode;
     const char *reason = nullptr; // in the error box's detail; none for a success
     bool trusted = false;         // the test's certificate authority, for "tls"
-    bool cancel = false;
-    int idleTimeoutMs = 20000;
 };
 
 class UpdateFaults : public Flow, public ::testing::WithParamInterface<UpdateCase> {};
@@ -397,7 +357,7 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
     const QByteArray local = "2,2|" + QByteArray(",|").repeated(kMatchCount - 1) + kInitialTeamList + "\r\n";
     UnsetProxies();
     ASSERT_TRUE(WriteBytes(m_path, local));
-    UpdateSettings settings{.source = {}, .idleTimeoutMs = c.idleTimeoutMs};
+    UpdateSettings settings;
     if (c.mode == "tls"_L1) {
         const QString cert = m_dir.filePath(u"cert.pem"_s), key = m_dir.filePath(u"key.pem"_s);
         ASSERT_EQ(
@@ -421,33 +381,27 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
     window.setUpdateSettings(settings);
     window.show();
     QStringList seen;
-    if (c.cancel)
-        CloseNextModal(); // closing the progress dialog is its Cancel; a box would fail
-    else
-        AnswerMessage(&seen);
+    AnswerMessage(&seen);
     NamedChild<QAction>(window, u"MnuUpdate"_s)->trigger();
-    if (!c.reason && !c.cancel) {
+    if (!c.reason) {
         EXPECT_EQ(seen, QStringList{u"Update was made successfully!"_s});
         EXPECT_EQ(vars.MatchTable[0][Match::goals1], u"1"_s);
         return;
     }
     EXPECT_EQ(FileBytes(m_path), local);
     EXPECT_EQ(vars.MatchTable[0][Match::goals1], u"2"_s);
-    EXPECT_EQ(seen.value(0).left(24), c.cancel ? u""_s : u"There was a error making"_s);
-    EXPECT_TRUE(c.cancel || seen.value(1).contains(QLatin1String(c.reason))) << seen.join(u'|').toStdString();
+    EXPECT_TRUE(seen.value(0).startsWith(u"There was a error making"_s) &&
+                seen.value(1).contains(QLatin1String(c.reason)))
+        << seen.join(u'|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, UpdateFaults,
                          ::testing::Values(UpdateCase{"html", "Not a results file"},
                                            UpdateCase{"empty", "Not a results file"},
-                                           UpdateCase{"few", "Not a results file"},
-                                           UpdateCase{"error", "HTTP status 500"},
-                                           UpdateCase{"silent", "No data for 300 ms", false, false, 300},
-                                           UpdateCase{"silent", nullptr, false, true},
-                                           UpdateCase{"tls", "SSL"}, UpdateCase{"tls", nullptr, true}),
+                                           UpdateCase{"few", "Not a results file"}, UpdateCase{"tls", "SSL"},
+                                           UpdateCase{"tls", nullptr, true}),
                          [](const auto &c) {
-                             return std::string(c.param.mode) + (c.param.cancel ? "_cancel" : "") +
-                                    (c.param.trusted ? "_trusted" : "");
+                             return std::string(c.param.mode) + (c.param.trusted ? "_ok" : "");
                          });
 
 } // namespace
