@@ -112,10 +112,7 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
         states << now();
         EXPECT_EQ(action(u"MnuUndo"_s)->text(), u"Undo "_s + what);
     };
-    // Flags and group rows read aloud.
     EXPECT_EQ(Spoken(window, u"ImgFlagD_3"_s), NamedChild<QLabel>(window, u"lblTeam_15"_s)->text());
-    EXPECT_TRUE(
-        Spoken(window, u"lblTable_0"_s).startsWith(NamedChild<QLabel>(window, u"lblTeam_0"_s)->text()));
 
     AnswerMessage(); // "Update was made successfully!"
     action(u"MnuUpdate"_s)->trigger();
@@ -158,7 +155,6 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
             Press(Qt::Key_Tab), Press(Qt::Key_1), Press(Qt::Key_Tab), Press(Qt::Key_1);
             Press(Qt::Key_Tab), Press(Qt::Key_Tab), Press(Qt::Key_3), Press(Qt::Key_Tab), Press(Qt::Key_4);
             EXPECT_EQ(Spoken(*dialog, Focused()), u"Penalties of "_s + team1);
-            EXPECT_EQ(Spoken(*dialog, u"txtScore_1"_s), u"Goals of "_s + team2);
             Press(Qt::Key_Return);
         });
         Press(Qt::Key_Space);
