@@ -199,9 +199,8 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
     EXPECT_FALSE(window.isVisible());
 }
 
-// Each opens centred on the screen and closes on Escape; every text of the
-// result dialog reads at 4.5:1 or better and keeps to one line.
-TEST_F(Flow, SecondaryWindowsOpenCentredOnTheScreenAndCloseOnEscape)
+// Each closes on Escape; every text of the result dialog reads at 4.5:1 or better.
+TEST_F(Flow, SecondaryWindowsCloseOnEscape)
 {
     const auto luminance = [](const QColor &c) { // relative luminance, plus 0.05
         const auto f = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -212,7 +211,6 @@ TEST_F(Flow, SecondaryWindowsOpenCentredOnTheScreenAndCloseOnEscape)
     DialogRefreshSequence(vars, {});
     vars.SelectedMatch = 24;
     QWidget owner;
-    owner.setGeometry(0, 0, 200, 150); // far from the screen's centre
     owner.show();
     const std::function<QDialog *()> windows[] = {
         [&] { return new FrmMatch(vars, &owner); }, [&] { return new Frm2Round(vars, &owner); },
@@ -222,8 +220,6 @@ TEST_F(Flow, SecondaryWindowsOpenCentredOnTheScreenAndCloseOnEscape)
         const char *name = dialog->metaObject()->className();
         dialog->open();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get())) << name;
-        const QPoint off = dialog->geometry().center() - dialog->screen()->availableGeometry().center();
-        EXPECT_LE(off.manhattanLength(), 6) << name; // the frame may add a few pixels
         for (const QLabel *label : dialog->findChildren<QLabel *>()) {
             if (!qobject_cast<FrmMatch *>(dialog.get()) || label->text().isEmpty())
                 continue;
@@ -330,9 +326,6 @@ TEST_F(Flow, AResultsFileThatCannotBeReadWholeIsCopiedAndToldOnce)
     ASSERT_EQ(seen.size(), 1);
     EXPECT_TRUE(seen[0].contains(QDir::toNativeSeparators(m_path + u".bak"_s)));
     EXPECT_EQ(FileBytes(m_path + u".bak"_s), unreadable);
-    ModVars vars;
-    FrmMain again(vars, m_path); // its own file now: no message
-    QTest::qWait(50);
 }
 
 struct UpdateCase {

@@ -133,12 +133,10 @@ TEST_F(ReportTest, CsvGivesEveryMatchBack)
 TEST_F(ReportTest, FailedExportLeavesNoFileAndSaysWhy)
 {
     for (const char *name : {"page.txt", "page", "missing/page.pdf", "missing/results.csv"}) {
-        QString error;
-        const QString path = File(name);
-        EXPECT_FALSE(path.endsWith(QLatin1String(".csv")) ? ExportResultsCsv(m_vars, path, &error)
-                                                          : ExportChampionship(m_vars, path, &error));
-        EXPECT_FALSE(error.isEmpty()) << name;
-        EXPECT_FALSE(QFile::exists(path)) << name;
+        QString error, path = File(name);
+        EXPECT_FALSE(path.endsWith(".csv"_L1) ? ExportResultsCsv(m_vars, path, &error)
+                                              : ExportChampionship(m_vars, path, &error));
+        EXPECT_FALSE(error.isEmpty() || QFile::exists(path)) << name;
     }
 }
 
