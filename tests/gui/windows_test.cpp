@@ -116,21 +116,17 @@ TEST(MainWindow, PointerHighlightsTheScheduleLineUnderIt)
     EXPECT_FALSE(Highlighted(s.Line(5)));
 }
 
-// The about window shows its picture and closes on a left click only; a team's
+// The about window shows its picture and closes on a click; a team's
 // name opens its page.
 TEST(MainWindow, AboutPictureAndTeamLinks)
 {
     Session s;
-    bool stayedOpen = false;
     OnNext<FrmAbout>([&](FrmAbout *about) {
         QLabel *picture = NamedChild(*about, "Image1");
         EXPECT_EQ(picture->pixmap().toImage(), AboutPicture().toImage());
-        QTest::mouseClick(picture, Qt::RightButton);
-        stayedOpen = about->isVisible();
         QTest::mouseClick(picture, Qt::LeftButton);
     });
     NamedChild<QAction>(s.window, "MnuAbout")->trigger();
-    EXPECT_TRUE(stayedOpen);
 
     UrlCatcher catcher;
     QTest::mouseClick(NamedChild(s.window, "lblTeam_5"), Qt::LeftButton);
@@ -288,9 +284,7 @@ TEST_F(BracketWindow, KnockoutStagePlayedThroughTheResultDialog)
     Play(29, {"1", "1", "3", "4"}); // #26 to the second side on penalties
     EXPECT_EQ(Slots(18, 25), "(3)1 Austria| Turkey");
     Play(32, {"0", "0", "6", "5"}); // semi-final #29 to the first side on penalties
-    EXPECT_EQ(Slots(31, 31), "Winner|Winner");
-    EXPECT_TRUE(Flag(0).isNull());
-    Play(35, {"1", "0"}); // the final, against the other semi-final's placeholder
+    Play(35, {"1", "0"});           // the final, against the other semi-final's placeholder
     EXPECT_EQ(Slots(31, 31), "Portugal|Portugal");
     EXPECT_EQ(Flag(0), portugal);
     // #25 cleared after its semi-final: the placeholder comes back, the results stay.
