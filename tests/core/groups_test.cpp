@@ -99,8 +99,8 @@ TEST(Ranking, NumbersStatisticsMoveWithTheNameWithinTheTable)
     for (int i = 0; i < kTeamsPerGroup; ++i) // "1", "2", "3", "10": the reverse order, "10" < "3" as text
         vars.GroupTeams[0][i][Col::Pts] = QString::number(i == 3 ? 10 : i + 1);
     BubbleSort(vars, vars.GroupTeams[0], 3);
-    EXPECT_EQ(Order(vars, 0), QStringList({"Czech Republic", "Switzerland", "Turkey", "Portugal"}));
-    EXPECT_EQ(vars.GroupTeams[0][0][Col::Pts], "10") << "statistics move with the name";
+    EXPECT_EQ(Order(vars, 0) << vars.GroupTeams[0][0][Col::Pts], // the statistics move with the name
+              QStringList({"Czech Republic", "Switzerland", "Turkey", "Portugal", "10"}));
     Swap(vars.GroupTeams[0], 0, 1);
     BubbleSort(vars, vars.GroupTeams[0], 0); // nothing to compare
     EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Switzerland");
