@@ -96,16 +96,16 @@ TEST(Ranking, NumbersStatisticsMoveWithTheNameWithinTheTable)
 {
     ModVars vars = FreshState();
     SetStatisticVars(vars);
-    vars.GroupTeams[0][0][Col::Pts] = "9";
-    vars.GroupTeams[0][1][Col::Pts] = "10"; // "10" < "9" as text
+    for (int i = 0; i < kTeamsPerGroup; ++i) // "1", "2", "3", "10": the reverse order, "10" < "3" as text
+        vars.GroupTeams[0][i][Col::Pts] = QString::number(i == 3 ? 10 : i + 1);
     BubbleSort(vars, vars.GroupTeams[0], 3);
-    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name] + vars.GroupTeams[0][0][Col::Pts], "Turkey10")
-        << "statistics move with the name";
+    EXPECT_EQ(Order(vars, 0) << vars.GroupTeams[0][0][Col::Pts], // the statistics move with the name
+              QStringList({"Czech Republic", "Switzerland", "Turkey", "Portugal", "10"}));
     Swap(vars.GroupTeams[0], 0, 1);
     BubbleSort(vars, vars.GroupTeams[0], 0); // nothing to compare
-    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Portugal");
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Switzerland");
     BubbleSort(vars, vars.GroupTeams[0], 9); // never past the table's end
-    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Turkey");
+    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Czech Republic");
 }
 
 // Switched on, the list orders the tables whatever the results, as far as it names a

@@ -9,7 +9,6 @@ using namespace fixturo::test;
 
 namespace {
 
-constexpr int kGroupRow = 4;
 constexpr int kKnockoutRow = 24;
 
 } // namespace
@@ -87,11 +86,11 @@ TEST(Bracket, SlotTexts)
 // The penalty boxes show for a knockout draw by value; what OK then does.
 TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
 {
-    using O = OkOutcome;
+    using O = OkOutcome; // row 4 is a group match, kKnockoutRow a quarter-final
     // clang-format off
     const std::tuple<int, const char *, O> cases[] = {
-        {kGroupRow, "2,1,,", O::Store}, {kGroupRow, ",,,", O::Store}, {kGroupRow, "2,,,", O::InsertResults},
-        {kGroupRow, ",2,,", O::InsertResults}, {kKnockoutRow, ",,,", O::Clear}, {kKnockoutRow, "1,,,", O::InsertResults},
+        {4, "2,1,,", O::Store}, {4, ",,,", O::Store}, {4, "2,,,", O::InsertResults},
+        {4, ",2,,", O::InsertResults}, {kKnockoutRow, ",,,", O::Clear}, {kKnockoutRow, "1,,,", O::InsertResults},
         {kKnockoutRow, "2,1,,", O::Store}, {kKnockoutRow, "1,1,4,3", O::Store}, {kKnockoutRow, "1,1,4,", O::InsertResults},
         {kKnockoutRow, "1,1,,0", O::InsertResults}, {kKnockoutRow, "1,1,,", O::InsertResultsPenalties},
         {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties}, {kKnockoutRow, "1,01,5,4", O::Store},

@@ -1,5 +1,7 @@
 #include "test_util.h"
 
+#include <QSet>
+
 using namespace fixturo;
 using namespace fixturo::test;
 
@@ -21,14 +23,15 @@ TEST(FixtureData, AllMatchesGroupsAndTeamArticlesAsPublished)
     InitFixtureData(reused);
     EXPECT_EQ(QList<int>({reused.ManualOrderFlag, reused.SelectedMatch}), QList<int>({0, 0}));
     EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList));
-    // The group tables start in the order of the team list; each group's rows are its own.
+    // The group tables start in the order of the team list; the group rows name each match once.
     const QStringList listed = vars.TeamList.split(u',').mid(1);
+    QList<int> rows;
     for (int g = 0; g < kGroupCount; ++g) {
         EXPECT_EQ(Order(vars, g), listed.mid(g * kTeamsPerGroup, kTeamsPerGroup));
         for (int r : GroupMatchRows(g))
-            EXPECT_TRUE(Order(vars, g).contains(vars.MatchTable[r][Match::team1]) &&
-                        vars.MatchTable[r][Match::group].endsWith(QChar(u'A' + g)));
+            EXPECT_TRUE(vars.MatchTable[rows.emplaceBack(r)][Match::group].endsWith(QChar(u'A' + g))) << r;
     }
+    EXPECT_EQ(QSet<int>(rows.begin(), rows.end()).size(), kGroupMatchCount) << "no group row twice";
     for (const QString &name : listed)
         EXPECT_EQ(TeamArticlePath(name),
                   "/wiki/" + QString(name).replace(u' ', u'_') + "_national_football_team");

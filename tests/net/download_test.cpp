@@ -31,6 +31,7 @@ protected:
                          [&] { filesAtEnd = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); });
         QObject::connect(&download, &ResultsDownload::progress, [this](qint64 received, qint64 total) {
             m_mostReported = std::max(m_mostReported, received);
+            ++m_reports;
             m_total = total;
         });
         if (cancelAfterMs >= 0)
@@ -64,7 +65,7 @@ protected:
 
     QTemporaryDir m_dir;
     const QString m_target = m_dir.filePath(QStringLiteral("results.txt"));
-    qint64 m_mostReported = 0, m_total = 0, m_elapsedMs = 0;
+    qint64 m_mostReported = 0, m_total = 0, m_elapsedMs = 0, m_reports = 0;
     QString m_error;
 };
 
@@ -98,7 +99,6 @@ TEST_F(Download, ACompleteTransferReplacesTheFileAndReportsOnce)
     EXPECT_EQ(QList<qint64>({m_mostReported, m_total}), QList<qint64>(2, published.size()))
         << "the bytes received and the announced length";
     EXPECT_EQ(FileBytes(m_target), published);
-    EXPECT_FALSE(download.isRunning());
     // After the end a cancel reports nothing.
     QSignalSpy late(&download, &ResultsDownload::finished);
     download.cancel();
@@ -116,8 +116,7 @@ TEST_F(Download, NonHttpAddressesMissingFilesRefusedConnectionsAndNoPlaceToWrite
     ASSERT_TRUE(server.StartStatic(web.path()));
     ExpectFailure(server.Url(kPath), "HTTP status 404");
     ResultsDownload nowhere(server.Url(kPath), m_dir.filePath("no/such/results.txt"));
-    EXPECT_FALSE(Run(nowhere));
-    EXPECT_TRUE(m_error.startsWith("Cannot write beside")) << m_error.toStdString();
+    EXPECT_TRUE(!Run(nowhere) && m_error.startsWith("Cannot write beside")) << m_error.toStdString();
     ExpectFailure(QUrl(QStringLiteral("http://127.0.0.1:9/files/results.txt")), ""); // nothing answers there
 }
 
@@ -138,7 +137,8 @@ TEST_P(Misbehaving, FailsKeepingTheFileOrDeliversExactlyTheBody)
     } else {
         ExpectFailure(server.Url(kPath), QString::fromLatin1(text), 1000, cancelAfterMs);
     }
-    EXPECT_LT(m_elapsedMs, 8000) << "cancel ends it at once, the idle timeout after a second";
+    EXPECT_TRUE(m_elapsedMs < 8000 && (QLatin1String(mode) != "trickle" || m_reports > 1))
+        << "cancel ends it at once, the idle timeout after a second; the trickle is reported as it comes";
 }
 
 // The successes: an empty body, a redirect's own body left out, data slower than the idle
