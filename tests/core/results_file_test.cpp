@@ -68,12 +68,8 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLoses
     // Loaded over rows 0 and 1 at "5,5,9,8", the list "1,x" and the flag 0: the saved
     // line starts with `head` and ends with `tail` (the list, the line end, the flag);
     // `whole` when a save over the file would write back all that it holds.
-    struct Case {
-        QByteArray content, head, tail;
-        bool whole;
-    };
-    const QByteArray swapped = LineWith(0, "2,1", kSwapped), first = "2,1|,|,|";
-    const QByteArray big(70 * 1024, '7');
+    using Case = std::tuple<QByteArray, QByteArray, QByteArray, bool>; // content, head, tail, whole
+    const QByteArray swapped = LineWith(0, "2,1", kSwapped), first = "2,1|,|,|", big(70 * 1024, '7');
     const QByteArray kList = "|" + kSwapped + "\r\n1", kStart = "5,5,9,8|5,5,9,8|,|", kKept = "|1,x\r\n1";
     const QByteArray initial = "|" + QByteArray(kInitialTeamList) + "\r\n0", three = QByteArray("3,3|");
     // clang-format off
@@ -97,11 +93,11 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLoses
         {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2|5,5,9,8|,|", initial, false},
     };
     // clang-format on
-    for (const Case &c : cases) {
-        const QByteArray loaded = LoadOver(c.content);
-        EXPECT_TRUE(loaded.startsWith(c.head) && loaded.endsWith(c.tail) && m_whole == c.whole)
-            << c.content.left(60).toPercentEncoding(" ,|").constData() << " gave " << loaded.constData()
-            << " " << m_whole;
+    for (const auto &[content, head, tail, whole] : cases) {
+        const QByteArray loaded = LoadOver(content);
+        EXPECT_TRUE(loaded.startsWith(head) && loaded.endsWith(tail) && m_whole == whole)
+            << content.left(60).toPercentEncoding(" ,|").constData() << " gave " << loaded.constData() << " "
+            << m_whole;
     }
 }
 

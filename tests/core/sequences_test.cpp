@@ -95,29 +95,25 @@ TEST_F(Tournament, TheRefreshAfterAnUpdateRanksTheLoadedResults)
 // writes anywhere, so only the rows that need no permission check run as root.
 TEST(ResultsPathTest, BesideTheProgramWhenItCanBeWrittenElseTheDataFolder)
 {
-    struct Case {
-        char folder, file;
-        bool beside, asRoot;
-    };
     // clang-format off
-    for (const Case c : {Case{'w', ' ', true, true}, {'f', ' ', false, true}, {'r', 'w', true, true},
-                         {'r', ' ', false, false}, {'r', 'r', false, false}}) {
+    for (const auto &[folder, file, beside, asRoot] : {std::tuple{'w', ' ', true, true}, {'f', ' ', false, true},
+                                      {'r', 'w', true, true}, {'r', ' ', false, false}, {'r', 'r', false, false}}) {
         // clang-format on
-        SCOPED_TRACE(std::string(1, c.folder) + c.file);
-        if (geteuid() == 0 && !c.asRoot)
+        SCOPED_TRACE(std::string(1, folder) + file);
+        if (geteuid() == 0 && !asRoot)
             continue;
         QTemporaryDir root;
         const QString program = root.filePath("bin"), data = root.filePath("home/share/fixturo");
-        QFile place(c.folder == 'f' ? program : program + "/results.txt");
-        ASSERT_TRUE(c.folder == 'f'
+        QFile place(folder == 'f' ? program : program + "/results.txt");
+        ASSERT_TRUE(folder == 'f'
                         ? place.open(QIODevice::WriteOnly)
-                        : QDir().mkdir(program) && (c.file == ' ' || place.open(QIODevice::WriteOnly)));
-        if (c.file == 'r')
+                        : QDir().mkdir(program) && (file == ' ' || place.open(QIODevice::WriteOnly)));
+        if (file == 'r')
             place.setPermissions(QFile::ReadOwner);
-        if (c.folder == 'r')
+        if (folder == 'r')
             QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_EQ(ChooseResultsPath(program, data), (c.beside ? program : data) + "/results.txt");
-        EXPECT_EQ(QDir(data).exists(), !c.beside);
+        EXPECT_EQ(ChooseResultsPath(program, data), (beside ? program : data) + "/results.txt");
+        EXPECT_EQ(QDir(data).exists(), !beside);
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 }
