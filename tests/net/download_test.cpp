@@ -74,8 +74,8 @@ TEST(DownloadRules, EdgesOfTheStatusTheLimitAndTheAddress)
 {
     EXPECT_TRUE(AcceptableStatus(200) && AcceptableStatus(299) && !AcceptableStatus(199) &&
                 !AcceptableStatus(300));
-    EXPECT_TRUE(WithinLimit(64, 64, 64) && WithinLimit(-1, 64, 64))
-        << "a body of exactly the limit is allowed";
+    // A body of exactly the limit is allowed.
+    EXPECT_TRUE(WithinLimit(64, 64, 64) && WithinLimit(-1, 64, 64));
     EXPECT_FALSE(WithinLimit(65, 0, 64) || WithinLimit(-1, 65, 64));
     EXPECT_TRUE(CompleteBody(-1, 1234) && CompleteBody(5, 5) && !CompleteBody(5, 4));
     for (const char *base : {"http://example.org:8000", " http://example.org:8000// "})
