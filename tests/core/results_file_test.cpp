@@ -59,9 +59,8 @@ TEST_F(ResultsFile, SaveWritesOneLineOfEntriesAndTheTeamList)
     SetScore(vars, 5, "2", "2", "", "3");  // penalties2 alone is not written
     SetScore(vars, 26, "0", "0", "4", ""); // four values, the last empty
     const QList<QByteArray> f = ResultsLine(vars).split('|');
-    EXPECT_EQ(
-        QList<QByteArray>({f.value(0), f.value(5), f.value(24), f.value(26), QByteArray::number(f.size())}),
-        QList<QByteArray>({"1,0", "2,2", "1,1,4,3", "0,0,4,", "32"}));
+    EXPECT_EQ(f.size(), 32);
+    EXPECT_EQ(f[0] + " " + f[5] + " " + f[24] + " " + f[26], "1,0 2,2 1,1,4,3 0,0,4,");
 }
 
 TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLosesNothing)
@@ -69,12 +68,8 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLoses
     // Loaded over rows 0 and 1 at "5,5,9,8", the list "1,x" and the flag 0: the saved
     // line starts with `head` and ends with `tail` (the list, the line end, the flag);
     // `whole` when a save over the file would write back all that it holds.
-    struct Case {
-        QByteArray content, head, tail;
-        bool whole;
-    };
-    const QByteArray swapped = LineWith(0, "2,1", kSwapped), first = "2,1|,|,|";
-    const QByteArray big(70 * 1024, '7');
+    using Case = std::tuple<QByteArray, QByteArray, QByteArray, bool>; // content, head, tail, whole
+    const QByteArray swapped = LineWith(0, "2,1", kSwapped), first = "2,1|,|,|", big(70 * 1024, '7');
     const QByteArray kList = "|" + kSwapped + "\r\n1", kStart = "5,5,9,8|5,5,9,8|,|", kKept = "|1,x\r\n1";
     const QByteArray initial = "|" + QByteArray(kInitialTeamList) + "\r\n0", three = QByteArray("3,3|");
     // clang-format off
@@ -98,29 +93,21 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLoses
         {"1,2|" + big + "|" + LineWith(0, "6,6").mid(6), "1,2|5,5,9,8|,|", initial, false},
     };
     // clang-format on
-    for (const Case &c : cases) {
-        const QByteArray loaded = LoadOver(c.content);
-        EXPECT_TRUE(loaded.startsWith(c.head) && loaded.endsWith(c.tail) && m_whole == c.whole)
-            << c.content.left(60).toPercentEncoding(" ,|").constData() << " gave " << loaded.constData()
-            << " " << m_whole;
+    for (const auto &[content, head, tail, whole] : cases) {
+        const QByteArray loaded = LoadOver(content);
+        EXPECT_TRUE(loaded.startsWith(head) && loaded.endsWith(tail) && m_whole == whole)
+            << content.left(60).toPercentEncoding(" ,|").constData() << " gave " << loaded.constData() << " "
+            << m_whole;
     }
 }
 
 TEST_F(ResultsFile, FlagFromTheFirstElementWhenItIsAnInteger)
 {
-    const std::pair<const char *, int> cases[] = {{"0,Portugal", 0},
-                                                  {" 1 ,Portugal", 1},
-                                                  {"-3", -3},
-                                                  {"abc,Portugal", 5},
-                                                  {"3abc", 5},
-                                                  {"", 5},
-                                                  {"99999999999999999999", 5},
-                                                  {"40000", 5},
-                                                  {"32767", 32767},
-                                                  {"-32768", -32768},
-                                                  {"-32769", 5},
-                                                  {"1.0", 5},
-                                                  {"0", 0}};
+    // clang-format off
+    const std::pair<const char *, int> cases[] = {{"0,Portugal", 0}, {" 1 ,Portugal", 1}, {"-3", -3}, {"abc,Portugal", 5},
+        {"3abc", 5}, {"", 5}, {"99999999999999999999", 5}, {"40000", 5}, {"32767", 32767}, {"-32768", -32768},
+        {"-32769", 5}, {"1.0", 5}};
+    // clang-format on
     for (const auto &[list, flag] : cases) {
         ModVars vars = FreshState();
         vars.ManualOrderFlag = 5;
@@ -154,9 +141,7 @@ TEST(FileFaults, ASaveThatFailsNeverReplacesTheFile)
             const bool ready =
                 fullDisk ? std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0
                          : geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
-            _exit(!ready                   ? 2
-                  : SaveToFile(vars, path) ? 0
-                                           : 1); // the exit status says whether the save succeeded
+            _exit(ready ? !SaveToFile(vars, path) : 2); // the exit status says whether the save succeeded
         }
         int status = -1;
         waitpid(pid, &status, 0);

@@ -11,10 +11,8 @@
 
 #include "../core/test_util.h"
 
-#ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
-#endif
 
 namespace fixturo::test {
 
@@ -43,9 +41,7 @@ private:
     bool Start(QStringList arguments)
     {
         m_process.setStandardErrorFile(QProcess::nullDevice());
-#ifdef Q_OS_LINUX
         m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-#endif
         m_process.start(QStringLiteral("python3"), QStringList{"-u"} + arguments);
         static const QRegularExpression port(QStringLiteral("(?:port |^)(\\d+)\\b.*\n"));
         const QDeadlineTimer deadline(15000);
