@@ -141,3 +141,12 @@ TEST(ManualOrder, TheWindowListsTheStoredNamesWithoutLineBreaksAndOnlySixteen)
     vars.TeamList = kInitialTeamList + QStringLiteral(",Brazil,Chile");
     EXPECT_EQ(StoredChoices(vars).back(), "Sweden");
 }
+
+TEST(ManualOrder, APickedTeamLeavesTheOtherListsOfItsOwnGroupOnly)
+{
+    ManualChoices choices;
+    choices.fill("Croatia");
+    KeepUnique(choices, 1, 2);
+    for (int k = 0; k < kGroupCount * kTeamsPerGroup; ++k)
+        EXPECT_EQ(choices[k].isEmpty(), k / kTeamsPerGroup == 1 && k != 6) << k;
+}

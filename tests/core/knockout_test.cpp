@@ -78,3 +78,12 @@ TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
             << row << " " << typed;
     }
 }
+
+TEST(Bracket, AMatchAreaIsSpokenWithBothSidesGoalsAndPenalties)
+{
+    ModVars vars = FreshState();
+    SetScore(vars, kKnockoutRow, "1", "1", "4", "3");
+    EXPECT_EQ(MatchSpoken(vars, kKnockoutRow),
+              "Match 25: Winner Grp A 1 (4 on penalties), Runner-up Grp B 1 (3 on penalties)");
+    EXPECT_EQ(MatchSpoken(vars, 30), "Match 31: Winner #29, Winner #30");
+}

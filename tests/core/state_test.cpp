@@ -48,3 +48,10 @@ TEST(LenientNumbers, ReadTheLeadingNumber)
     for (const auto &[text, value] : cases)
         EXPECT_EQ(ValueOf(text), value) << QString::fromUtf16(text).toStdString();
 }
+
+TEST(Flags, FoundByTheNameWithoutSpacesInAnyCaseInTheirOwnShapes)
+{
+    EXPECT_TRUE(HasFlag("Czech Republic") && HasFlag("cZECH rEPUBLIC") && !HasFlag("Winner Grp A"));
+    EXPECT_EQ(QList<QSize>({FlagSize("Croatia"), FlagSize("Germany"), FlagSize("czech republic")}),
+              QList<QSize>({QSize(20, 10), QSize(20, 12), QSize(20, 13)}));
+}
