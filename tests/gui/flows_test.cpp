@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 
 using namespace fixturo;
 using namespace fixturo::test;
@@ -200,7 +201,7 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
 }
 
 // Each closes on Escape; every text of the result dialog reads at 4.5:1 or better.
-TEST_F(Flow, SecondaryWindowsCloseOnEscape)
+TEST_F(Flow, SecondaryWindowsOpenCentredOnTheScreenReadableAndCloseOnEscape)
 {
     const auto luminance = [](const QColor &c) { // relative luminance, plus 0.05
         const auto f = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -211,7 +212,9 @@ TEST_F(Flow, SecondaryWindowsCloseOnEscape)
     DialogRefreshSequence(vars, {});
     vars.SelectedMatch = 24;
     QWidget owner;
+    owner.setGeometry(10, 10, 200, 100); // off the screen's centre
     owner.show();
+    const QPoint centre = owner.screen()->availableGeometry().center();
     const std::function<QDialog *()> windows[] = {
         [&] { return new FrmMatch(vars, &owner); }, [&] { return new Frm2Round(vars, &owner); },
         [&] { return new FrmSelectMan(vars, &owner); }, [&] { return new FrmAbout(&owner); }};
@@ -220,6 +223,7 @@ TEST_F(Flow, SecondaryWindowsCloseOnEscape)
         const char *name = dialog->metaObject()->className();
         dialog->open();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get())) << name;
+        EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 4) << name << " not centred";
         for (const QLabel *label : dialog->findChildren<QLabel *>()) {
             if (!qobject_cast<FrmMatch *>(dialog.get()) || label->text().isEmpty())
                 continue;
