@@ -36,7 +36,7 @@ struct Place {
     int top;
 };
 
-// Team slots (lblTeam), 2340 x 240 each.
+// Team slots (lblTeam), 2340 x 240 each: two to a match area, in the areas' order.
 constexpr std::array<Place, 14> kTeamPlaces{{
     {16, 1500, 900},
     {17, 1500, 1725},
@@ -109,50 +109,15 @@ constexpr std::array<MatchArea, 7> kMatchAreas{{
     {35, 15, 30, 5340, 2025, 3540},
 }};
 
-struct Line {
-    int from;
-    int to;
-    int at;
-};
-
-// Horizontal lines under the slots, 2 pixels thick: Left to Right at a height.
-constexpr std::array<Line, 15> kHorizontalLines{{
-    {1140, 3240, 1125},
-    {1140, 3240, 1950},
-    {1140, 3240, 2775},
-    {1140, 3240, 3600},
-    {1140, 3240, 4425},
-    {1140, 3240, 5250},
-    {1140, 3240, 6075},
-    {1140, 3240, 6900},
-    {3240, 5340, 1500},
-    {3240, 5340, 3150},
-    {3240, 5340, 4800},
-    {3240, 5340, 6450},
-    {5340, 7440, 2250},
-    {5340, 7440, 5550},
-    {7440, 9240, 3900},
-}};
-
-// Vertical lines, 1 pixel thick: Top to Bottom at a Left. The last eight mark
-// the left edge of each quarter-final slot.
-constexpr std::array<Line, 15> kVerticalLines{{
-    {1125, 1950, 3240},
-    {2775, 3600, 3240},
-    {4425, 5250, 3240},
-    {6075, 6900, 3240},
-    {1500, 3150, 5340},
-    {4800, 6450, 5340},
-    {2250, 5550, 7440},
-    {900, 1275, 1140},
-    {1725, 2100, 1140},
-    {2550, 2925, 1140},
-    {3375, 3750, 1140},
-    {4200, 4575, 1140},
-    {5025, 5400, 1140},
-    {5850, 6225, 1140},
-    {6675, 7050, 1140},
-}};
+// Where the bracket's lines run: under each slot, from the left edge of its
+// match area to the next round's; a stroke down the next round's edge joins
+// the two slots of a match; a short mark on each quarter-final slot's left edge.
+constexpr int kRoundWidth = 2100;         // from a match area's left edge to the next round's
+constexpr int kLineBelowTop = 225;        // a slot's line, below the slot's top
+constexpr int kEdgeMark = 375;            // length of a quarter-final slot's edge mark
+constexpr std::size_t kQuarterFinals = 4; // the first match areas
+constexpr Place kChampionPlace{kChampionLabel, 7860, 3675};
+constexpr int kChampionLine = 1800; // the champion's line, from the final's right edge
 
 QString Indexed(const char *name, int index)
 {
@@ -255,7 +220,8 @@ void Frm2Round::BuildLayout()
     third->setFont(dateFont);
     third->hide();
     m_lblTeam[30] = third;
-    QLabel *champion = MakeLabel(this, QStringLiteral("lblTeam_31"), TwipsRect(7860, 3675, 1800, 210),
+    QLabel *champion = MakeLabel(this, Indexed("lblTeam", kChampionPlace.index),
+                                 TwipsRect(kChampionPlace.left, kChampionPlace.top, 1800, 210),
                                  QStringLiteral("Winner"), kTopLeft);
     champion->setFont(teamFont);
     QPalette blue = champion->palette();
@@ -405,10 +371,28 @@ void Frm2Round::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (const Line &l : kHorizontalLines)
-        painter.fillRect(Twips(l.from), Twips(l.at), Twips(l.to) - Twips(l.from) + 1, 2, Qt::black);
-    for (const Line &l : kVerticalLines)
-        painter.fillRect(Twips(l.at), Twips(l.from), 1, Twips(l.to) - Twips(l.from) + 2, Qt::black);
+    // Horizontal lines are 2 pixels thick, vertical ones 1.
+    const auto across = [&](int from, int to, int at) {
+        painter.fillRect(Twips(from), Twips(at), Twips(to) - Twips(from) + 1, 2, Qt::black);
+    };
+    const auto down = [&](int from, int to, int at) {
+        painter.fillRect(Twips(at), Twips(from), 1, Twips(to) - Twips(from) + 2, Qt::black);
+    };
+    for (std::size_t k = 0; k < kMatchAreas.size(); ++k) {
+        const MatchArea &a = kMatchAreas[k];
+        const int right = a.left + kRoundWidth;
+        const Place &first = kTeamPlaces[2 * k];
+        const Place &second = kTeamPlaces[2 * k + 1];
+        across(a.left, right, first.top + kLineBelowTop);
+        across(a.left, right, second.top + kLineBelowTop);
+        down(first.top + kLineBelowTop, second.top + kLineBelowTop, right);
+        if (k < kQuarterFinals) {
+            down(first.top, first.top + kEdgeMark, a.left);
+            down(second.top, second.top + kEdgeMark, a.left);
+        }
+    }
+    const int finalRight = kMatchAreas.back().left + kRoundWidth;
+    across(finalRight, finalRight + kChampionLine, kChampionPlace.top + kLineBelowTop);
 }
 
 } // namespace fixturo
