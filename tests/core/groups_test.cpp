@@ -68,6 +68,7 @@ TEST(Ranking, PointsThenHeadToHeadThenGoalDifference)
         {"level head-to-head, lower team named first", "PT1-1 SP0-4 TC3-0", "TPSC", "PTCS"},
         {"unplayed head-to-head", "ST0-2 CP0-1", "PTSC", "TPCS"},
         {"unplayed head-to-head, lower team named first", "SP0-2 TC1-0", "TPSC", "PTCS"},
+        {"goal difference by value, 10 over 2", "CP0-10 ST0-2", "TPSC", "PTSC"},
         {"equal difference keeps the order", "PT1-1 CP0-1 ST2-3", "PTSC", "PTSC"},
         {"cycle keeps the order", "PT1-0 ST0-1 SP1-0", "SPTC", "SPTC"},
         {"a match without its first goals is not played", "SC-3", "PTSC", "PTSC"},
@@ -89,22 +90,6 @@ TEST(Ranking, PointsThenHeadToHeadThenGoalDifference)
             initials += team.key(n);
         EXPECT_EQ(initials, ranked) << name;
     }
-}
-
-TEST(Ranking, NumbersStatisticsMoveWithTheNameWithinTheTable)
-{
-    ModVars vars = FreshState();
-    SetStatisticVars(vars);
-    for (int i = 0; i < kTeamsPerGroup; ++i) // "1", "2", "3", "10": the reverse order, "10" < "3" as text
-        vars.GroupTeams[0][i][Col::Pts] = QString::number(i == 3 ? 10 : i + 1);
-    BubbleSort(vars, vars.GroupTeams[0], 3);
-    EXPECT_EQ(Order(vars, 0) << vars.GroupTeams[0][0][Col::Pts], // the statistics move with the name
-              QStringList({"Czech Republic", "Switzerland", "Turkey", "Portugal", "10"}));
-    Swap(vars.GroupTeams[0], 0, 1);
-    BubbleSort(vars, vars.GroupTeams[0], 0); // nothing to compare
-    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Switzerland");
-    BubbleSort(vars, vars.GroupTeams[0], 9); // never past the table's end
-    EXPECT_EQ(vars.GroupTeams[0][0][Col::Name], "Czech Republic");
 }
 
 // Switched on, the list orders the tables whatever the results, as far as it names a
@@ -129,17 +114,6 @@ TEST(ManualOrder, TheListedOrderReplacesTheRanking)
         Refresh(vars);
         EXPECT_EQ(Order(vars, 0) + Order(vars, 1), groupA + groupB) << list;
     }
-}
-
-// What the manual order window lists; its picking and composing are the window tests' part.
-TEST(ManualOrder, TheWindowListsTheStoredNamesWithoutLineBreaksAndOnlySixteen)
-{
-    ModVars vars = FreshState();
-    vars.TeamList = "1,Turkey\n,Portugal";
-    const ManualChoices choices = StoredChoices(vars);
-    EXPECT_EQ(QStringList(choices.begin(), choices.begin() + 3), QStringList({"Turkey", "Portugal", ""}));
-    vars.TeamList = kInitialTeamList + QStringLiteral(",Brazil,Chile");
-    EXPECT_EQ(StoredChoices(vars).back(), "Sweden");
 }
 
 TEST(ManualOrder, APickedTeamLeavesTheOtherListsOfItsOwnGroupOnly)

@@ -9,20 +9,6 @@ using namespace fixturo::test;
 
 constexpr int kGroupRow = 4, kKnockoutRow = 24;
 
-TEST(KnockoutWinner, GoalsThenPenaltiesByValue)
-{
-    // clang-format off
-    // W: Winner Grp A (named first), R: Runner-up Grp B
-    for (const auto &[result, winner] : {std::pair{"2,1,,", "W"}, {"1,10,,", "R"}, {"1,1,3,4", "R"}, {"0,0,6,5", "W"},
-                                         {"01,1,,", "-"}, {",,,", "-"}, {"1,1,03,3", "-"}}) {
-        // clang-format on
-        ModVars vars = FreshState();
-        const QStringList v = QString::fromLatin1(result).split(u',');
-        SetScore(vars, kKnockoutRow, v[0], v[1], v[2], v[3]);
-        EXPECT_EQ(KnockoutWinner(vars.MatchTable[kKnockoutRow]).value_or("-").left(1), winner) << result;
-    }
-}
-
 TEST(Bracket, WinnersMoveOnAndClearedMatchesGiveThePlaceBack)
 {
     ModVars vars = FreshState();
@@ -49,6 +35,10 @@ TEST(Bracket, SlotTexts)
     SetScore(vars, 27, "1", "1", "4", "3");
     EXPECT_EQ(SlotText(vars, kBracketSlots[6]) + "/" + SlotText(vars, kBracketSlots[12]),
               "(4)1 Winner Grp D/ Winner #29");
+    // A match area as a screen reader says it, both sides with goals and penalties, or names alone.
+    EXPECT_EQ(MatchSpoken(vars, 27) + "/" + MatchSpoken(vars, 30),
+              "Match 28: Winner Grp D 1 (4 on penalties), Runner-up Grp C 1 (3 on penalties)/"
+              "Match 31: Winner #29, Winner #30");
     QSet<int> labels, flags, sides;
     for (const BracketSlot &s : kBracketSlots) {
         labels << s.labelIndex;
@@ -59,31 +49,31 @@ TEST(Bracket, SlotTexts)
     EXPECT_FALSE(flags.contains(kChampionFlag));
 }
 
-// The penalty boxes show for a knockout draw by value; what OK then does.
+// The penalty boxes show for a knockout draw by value; what OK then does; for a stored knockout
+// result, the side that goes through (1 or 2), goals then penalties compared by value.
 TEST(ResultDialogRules, OkStoresClearsOrAsksForWhatIsMissing)
 {
     using O = OkOutcome; // row 4 is a group match, kKnockoutRow a quarter-final
     // clang-format off
-    const std::tuple<int, const char *, O> cases[] = {
-        {4, "2,1,,", O::Store}, {4, ",,,", O::Store}, {4, "2,,,", O::InsertResults},
-        {4, ",2,,", O::InsertResults}, {kKnockoutRow, ",,,", O::Clear}, {kKnockoutRow, "1,,,", O::InsertResults},
-        {kKnockoutRow, "2,1,,", O::Store}, {kKnockoutRow, "1,1,4,3", O::Store}, {kKnockoutRow, "1,1,4,", O::InsertResults},
-        {kKnockoutRow, "1,1,,0", O::InsertResults}, {kKnockoutRow, "1,1,,", O::InsertResultsPenalties},
-        {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties}, {kKnockoutRow, "1,01,5,4", O::Store},
-        {30, "0,00,,", O::InsertResultsPenalties}, {23, "1,1,,", O::Store}, {kKnockoutRow, "0,,,", O::InsertResults}};
+    const std::tuple<int, const char *, O, int> cases[] = {
+        {4, "2,1,,", O::Store, 0}, {4, ",,,", O::Store, 0}, {4, "2,,,", O::InsertResults, 0},
+        {4, ",2,,", O::InsertResults, 0}, {kKnockoutRow, ",,,", O::Clear, 0}, {kKnockoutRow, "1,,,", O::InsertResults, 0},
+        {kKnockoutRow, "2,1,,", O::Store, 1}, {kKnockoutRow, "9,10,,", O::Store, 2}, {kKnockoutRow, "1,1,4,3", O::Store, 1},
+        {kKnockoutRow, "1,1,3,4", O::Store, 2}, {kKnockoutRow, "1,1,4,", O::InsertResults, 0},
+        {kKnockoutRow, "1,1,,0", O::InsertResults, 0}, {kKnockoutRow, "1,1,,", O::InsertResultsPenalties, 0},
+        {kKnockoutRow, "1,1,3,03", O::InsertResultsPenalties, 0}, {kKnockoutRow, "1,01,4,5", O::Store, 2},
+        {30, "0,00,,", O::InsertResultsPenalties, 0}, {30, "0,0,6,5", O::Store, 1}, {23, "1,1,,", O::Store, 0},
+        {kKnockoutRow, "0,,,", O::InsertResults, 0}};
     // clang-format on
-    for (const auto &[row, typed, outcome] : cases) {
+    for (const auto &[row, typed, outcome, side] : cases) {
         const QStringList v = QString::fromLatin1(typed).split(u',');
         EXPECT_EQ(DecideOk(row, {v[0], v[1], v[2], v[3]}, PenaltiesShown(row, v[0], v[1])), outcome)
             << row << " " << typed;
+        ModVars vars = FreshState();
+        SetScore(vars, row, v[0], v[1], v[2], v[3]);
+        if (side != 0) {
+            EXPECT_EQ(KnockoutWinner(vars.MatchTable[row]), vars.MatchTable[row][Match::team1 + side - 1])
+                << typed;
+        }
     }
-}
-
-TEST(Bracket, AMatchAreaIsSpokenWithBothSidesGoalsAndPenalties)
-{
-    ModVars vars = FreshState();
-    SetScore(vars, kKnockoutRow, "1", "1", "4", "3");
-    EXPECT_EQ(MatchSpoken(vars, kKnockoutRow),
-              "Match 25: Winner Grp A 1 (4 on penalties), Runner-up Grp B 1 (3 on penalties)");
-    EXPECT_EQ(MatchSpoken(vars, 30), "Match 31: Winner #29, Winner #30");
 }

@@ -332,7 +332,8 @@ TEST(ManualOrderWindow, ListsAndOk)
 {
     const QStringList names = QString::fromLatin1(kInitialTeamList).split(u',').mid(1);
     ModVars vars = FreshState();
-    vars.TeamList = "0," + names.mid(0, 15).join(u',') + ",Brazil";
+    // A line break is dropped, an unknown name leaves its list empty, a seventeenth name is ignored.
+    vars.TeamList = "0," + names.mid(0, 15).join(u',') + "\n,Brazil,Sweden";
     FrmSelectMan window(vars);
     EXPECT_EQ(Shown(window, vars), names.mid(0, 15) + QStringList({"", "00,"}));
     QStringList seen;
