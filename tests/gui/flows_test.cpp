@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -121,6 +122,7 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
     ASSERT_TRUE(BackTo(window));
     for (int i = 0; i < 3 && !Focused().startsWith(u"lblDailySched"_s); ++i)
         Press(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), u"lblDailySched_0"_s) << "the schedule's one tab stop";
     Press(Qt::Key_End);
     EXPECT_EQ(Focused(), u"lblDailySched_23"_s);
     Press(Qt::Key_Home), Press(Qt::Key_Down), Press(Qt::Key_Down), Press(Qt::Key_Up);
@@ -169,15 +171,18 @@ TEST_F(Flow, ASessionByKeysEveryStepUndoneAndRedoneToItsTablesAndFileBytes)
     stepped(u"Result of Match #25"_s);
     EXPECT_EQ(FileBytes(m_path).split('|').value(0), "2,1");
 
-    OnNext<FrmSelectMan>([](FrmSelectMan *dlg) {
-        dlg->findChild<QCheckBox *>(u"ChManOrd"_s)->setChecked(true);
-        QTest::mouseClick(dlg->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    OnNext<FrmSelectMan>([](FrmSelectMan *) {
+        Press(Qt::Key_Space); // the switch, which has the focus first
+        for (int i = 0; i < 20 && Focused() != u"Command1"_s; ++i)
+            Press(Qt::Key_Tab);
+        Press(Qt::Key_Return);
     });
     action(u"mnumanual"_s)->trigger();
     stepped(u"Manual Order"_s);
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         AnswerMessage(nullptr, answer);
         action(u"MnuNewChampionship"_s)->trigger();
+        EXPECT_TRUE(answer == QMessageBox::Yes || now() == states.last()) << "No changes nothing";
     }
     EXPECT_EQ(FileBytes(m_path), QByteArray(",|").repeated(kMatchCount) + kInitialTeamList + "\r\n");
     stepped(u"New Championship"_s);
@@ -237,25 +242,6 @@ TEST_F(Flow, SecondaryWindowsOpenCentredOnTheScreenReadableAndCloseOnEscape)
         Press(Qt::Key_Escape);
         EXPECT_FALSE(dialog->isVisible()) << name;
     }
-}
-
-TEST_F(Flow, ByKeysTheManualOrderWindowWithTabArrowsSpaceAndReturn)
-{
-    ModVars vars;
-    InitFixtureData(vars);
-    DialogRefreshSequence(vars, {});
-    const QString first = vars.GroupTeams[0][0][Col::Name], second = vars.GroupTeams[0][1][Col::Name];
-    FrmSelectMan window(vars);
-    window.open();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    Press(Qt::Key_Space);
-    // Place 1 takes the second name, which leaves place 2 empty to pick again.
-    Press(Qt::Key_Tab), Press(Qt::Key_Down), Press(Qt::Key_Tab), Press(Qt::Key_Down);
-    while (Focused().startsWith(u"CmbSelectTeam"_s))
-        Press(Qt::Key_Tab);
-    Press(Qt::Key_Return); // a message would reach the failing fallback
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(vars.TeamList.startsWith(u"1,%1,%2,"_s.arg(second, first))) << vars.TeamList.toStdString();
 }
 
 struct ExitCase {
@@ -336,6 +322,7 @@ struct UpdateCase {
     const char *mode;
     const char *reason = nullptr; // in the error box's detail; none for a success
     bool trusted = false;         // the test's certificate authority, for "tls"
+    bool cancel = false;          // Cancel pressed in the progress window: no box, nothing changed
 };
 
 class UpdateFaults : public Flow, public ::testing::WithParamInterface<UpdateCase> {};
@@ -370,27 +357,33 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
     window.setUpdateSettings(settings);
     window.show();
     QStringList seen;
-    AnswerMessage(&seen);
+    if (c.cancel)
+        OnNext<QProgressDialog>([](QProgressDialog *progress) {
+            QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+    else
+        AnswerMessage(&seen);
     NamedChild<QAction>(window, u"MnuUpdate"_s)->trigger();
-    if (!c.reason) {
+    if (!c.reason && !c.cancel) {
         EXPECT_EQ(seen, QStringList{u"Update was made successfully!"_s});
         EXPECT_EQ(vars.MatchTable[0][Match::goals1], u"1"_s);
         return;
     }
     EXPECT_EQ(FileBytes(m_path), local);
     EXPECT_EQ(vars.MatchTable[0][Match::goals1], u"2"_s);
-    EXPECT_TRUE(seen.value(0).startsWith(u"There was a error making"_s) &&
-                seen.value(1).contains(QLatin1String(c.reason)))
+    EXPECT_TRUE(c.cancel ? seen.isEmpty()
+                         : seen.value(0).startsWith(u"There was a error making"_s) &&
+                               seen.value(1).contains(QLatin1String(c.reason)))
         << seen.join(u'|').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, UpdateFaults,
-                         ::testing::Values(UpdateCase{"html", "Not a results file"},
-                                           UpdateCase{"empty", "Not a results file"},
-                                           UpdateCase{"few", "Not a results file"}, UpdateCase{"tls", "SSL"},
-                                           UpdateCase{"tls", nullptr, true}),
-                         [](const auto &c) {
-                             return std::string(c.param.mode) + (c.param.trusted ? "_ok" : "");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Servers, UpdateFaults,
+    ::testing::Values(UpdateCase{"html", "Not a results file"}, UpdateCase{"empty", "Not a results file"},
+                      UpdateCase{"few", "Not a results file"}, UpdateCase{"tls", "SSL"},
+                      UpdateCase{"tls", nullptr, true}, UpdateCase{"silent", nullptr, false, true}),
+    [](const auto &c) {
+        return std::string(c.param.mode) + (c.param.trusted ? "_ok" : c.param.cancel ? "_canceled" : "");
+    });
 
 } // namespace

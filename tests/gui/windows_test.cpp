@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -132,6 +133,28 @@ TEST(MainWindow, AboutPictureAndTeamLinks)
     QTest::mouseClick(NamedChild(s.window, "lblTeam_5"), Qt::LeftButton);
     EXPECT_EQ(catcher.urls,
               QList<QUrl>({QUrl("https://en.wikipedia.org/wiki/Croatia_national_football_team")}));
+}
+
+// The export items write the file picked in the file dialog; a name without an extension takes the
+// chosen type's.
+TEST(MainWindow, ExportsToTheFileChosenInTheDialog)
+{
+    Session s;
+    // clang-format off
+    for (const auto &[item, type, name, written, start] : {
+             std::tuple{"MnuExport", "SVG drawing (*.svg)", "drawing", "drawing.svg", "<?xml"}, {"MnuExport", "PNG picture (*.png)", "picture", "picture.png", "\x89PNG"},
+             {"MnuExport", "PNG picture (*.png)", "document.pdf", "document.pdf", "%PDF"}, {"MnuExportCsv", "CSV file (*.csv)", "list", "list", "Number,"}}) {
+        // clang-format on
+        OnNext<QFileDialog>([&](QFileDialog *dialog) {
+            dialog->setOption(QFileDialog::DontConfirmOverwrite); // no question that could wait unanswered
+            dialog->selectNameFilter(QString::fromLatin1(type));
+            NamedChild<QLineEdit>(*dialog, "fileNameEdit")
+                ->setText(s.dir.filePath(QString::fromLatin1(name)));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        NamedChild<QAction>(s.window, item)->trigger();
+        EXPECT_TRUE(FileBytes(s.dir.filePath(QString::fromLatin1(written))).startsWith(start)) << written;
+    }
 }
 
 class MatchDialog : public ::testing::Test {

@@ -83,7 +83,7 @@ TEST(DownloadRules, EdgesOfTheStatusTheLimitAndTheAddress)
         EXPECT_EQ(ResultsFileUrl(base), QUrl("http://example.org:8000/files/results.txt")) << base;
 }
 
-TEST_F(Download, ACompleteTransferReplacesTheFileAndReportsOnce)
+TEST_F(Download, ACompleteTransferAfterACanceledOneReplacesTheFileAndReportsOnce)
 {
     QTemporaryDir web;
     ASSERT_TRUE(QDir(web.path()).mkpath(QStringLiteral("files")));
@@ -92,7 +92,8 @@ TEST_F(Download, ACompleteTransferReplacesTheFileAndReportsOnce)
     TestServer server;
     ASSERT_TRUE(server.StartStatic(web.path()));
     ResultsDownload download(server.Url(kPath), m_target);
-    EXPECT_TRUE(Run(download)) << m_error.toStdString();
+    EXPECT_TRUE(!Run(download, 0) && download.wasCanceled());
+    EXPECT_TRUE(Run(download) && !download.wasCanceled()) << m_error.toStdString();
     EXPECT_EQ(QList<qint64>({m_lastReported, m_total}), QList<qint64>(2, published.size()))
         << "the bytes received and the announced length";
     EXPECT_TRUE(FileBytes(m_target) == published && !download.isRunning());
