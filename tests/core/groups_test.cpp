@@ -111,7 +111,7 @@ TEST(ManualOrder, TheListedOrderReplacesTheRanking)
         SetScore(vars, 1, "0", "5"); // Portugal - Turkey: Turkey first by the results
         vars.TeamList = list;
         vars.ManualOrderFlag = 1;
-        Refresh(vars);
+        DialogRefreshSequence(vars, {});
         EXPECT_EQ(Order(vars, 0) + Order(vars, 1), groupA + groupB) << list;
     }
 }

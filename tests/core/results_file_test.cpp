@@ -3,9 +3,6 @@
 
 #include "test_util.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -49,20 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(ResultsFile, SaveWritesOneLineOfEntriesAndTheTeamList)
-{
-    ModVars vars = FreshState();
-    ASSERT_TRUE(SaveToFile(vars, m_path));
-    EXPECT_EQ(FileBytes(m_path), QByteArray(",|").repeated(31) + kInitialTeamList + "\r\n");
-    SetScore(vars, 0, "1", "0");
-    SetScore(vars, 24, "1", "1", "4", "3");
-    SetScore(vars, 5, "2", "2", "", "3");  // penalties2 alone is not written
-    SetScore(vars, 26, "0", "0", "4", ""); // four values, the last empty
-    const QList<QByteArray> f = ResultsLine(vars).split('|');
-    EXPECT_EQ(f.size(), 32);
-    EXPECT_EQ(f[0] + " " + f[5] + " " + f[24] + " " + f[26], "1,0 2,2 1,1,4,3 0,0,4,");
-}
-
 TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLosesNothing)
 {
     // Loaded over rows 0 and 1 at "5,5,9,8", the list "1,x" and the flag 0: the saved
@@ -84,6 +67,8 @@ TEST_F(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLoses
         // Two values clear the penalties, four set them, three or none leave the row; a short
         // line leaves the rest and the list, and the flag follows that list.
         {"1,2|3,4,5,6|\r\n", "1,2|3,4,5,6|,|", kKept, false}, {"1,2,3||\r\n", kStart, kKept, false},
+        // A save writes the penalties when the first is there, the second alone not.
+        {"2,2,,3|0,0,4,|\r\n", "2,2|0,0,4,|,|", kKept, false},
         {"4,0|,|2,2|", "4,0|,|2,2|,|", kKept, false},
         // 31 entries: without the last bar there is no list; with it, an empty list.
         {three.repeated(30) + "1,1", "3,3|3,3|" + three.repeated(28) + "1,1|", kKept, false},

@@ -1,8 +1,5 @@
 #include "test_util.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <unistd.h>
 
 using namespace fixturo;

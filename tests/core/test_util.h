@@ -7,7 +7,9 @@
 #include "knockout/Knockout.h"
 #include "storage/ResultsFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -57,12 +59,6 @@ inline QStringList Order(const ModVars &vars, int group)
 inline QString Pair(const ModVars &vars, int row)
 {
     return vars.MatchTable[row][Match::team1] + " - " + vars.MatchTable[row][Match::team2];
-}
-
-// The derived state as the refresh after a change leaves it.
-inline void Refresh(ModVars &vars)
-{
-    DialogRefreshSequence(vars, {});
 }
 
 // The whole file, or nothing when it cannot be read.

@@ -3,10 +3,8 @@
 #include "test_server.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace fixturo;
@@ -155,7 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, Misbehaving, ::testing::Values(
 
 int main(int argc, char **argv)
 {
-    UnsetProxies();
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """An HTTP server on 127.0.0.1 that answers in one awkward way, for the
 download tests: misbehaving_server.py MODE. It prints its port on a line of
 its own once it listens, and serves until it is killed."""
@@ -7,6 +7,7 @@ import os
 import socket
 import ssl
 import struct
+import subprocess
 import sys
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -69,14 +70,20 @@ class Handler(BaseHTTPRequestHandler):
             self.answer(200, b"<html><body>Moved</body></html>", 31)
         elif MODE == "few":  # a results file with too few entries
             self.answer(200, b"1,0|2,2|0,Portugal\r\n", 20)
-        elif MODE == "tls":  # a results file over TLS, certificate and key from
-            self.answer(200, RESULTS, len(RESULTS))  # FIXTURO_TLS_CERT, FIXTURO_TLS_KEY
+        elif MODE == "tls":  # a results file over TLS
+            self.answer(200, RESULTS, len(RESULTS))
 
 
 server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
 if MODE == "tls":
+    # A fresh certificate for 127.0.0.1, left at FIXTURO_TLS_CERT for a client
+    # that is to trust it; its key beside it.
+    cert = os.environ["FIXTURO_TLS_CERT"]
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                    "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
+                    "-keyout", cert + ".key", "-out", cert], check=True, stderr=subprocess.DEVNULL)
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    context.load_cert_chain(os.environ["FIXTURO_TLS_CERT"], os.environ["FIXTURO_TLS_KEY"])
+    context.load_cert_chain(cert, cert + ".key")
     server.socket = context.wrap_socket(server.socket, server_side=True)
 print(server.server_address[1], flush=True)
 server.serve_forever()

@@ -18,6 +18,13 @@ namespace fixturo::test {
 
 class TestServer {
 public:
+    // Only 127.0.0.1 is ever contacted: no proxy in between.
+    TestServer()
+    {
+        for (const char *name :
+             {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            qunsetenv(name);
+    }
     ~TestServer()
     {
         m_process.kill();
@@ -60,13 +67,5 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
 };
-
-// Only 127.0.0.1 is ever contacted: no proxy in between.
-inline void UnsetProxies()
-{
-    for (const char *name :
-         {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-        qunsetenv(name);
-}
 
 } // namespace fixturo::test
