@@ -19,7 +19,7 @@ QString Stats(const ModVars &vars, int group, const QString &team)
 
 } // namespace
 
-TEST(Standings, CountPlayedGroupMatchesForTheNamedTeam)
+TEST(Standings, CountPlayedGroupMatchesForTheNamedTeamAndLineUpInTheTable)
 {
     ModVars vars = FreshState();
     SetScore(vars, 0, "2", "1");  // Switzerland - Czech Republic
@@ -44,14 +44,10 @@ TEST(Standings, CountPlayedGroupMatchesForTheNamedTeam)
     }
     EXPECT_FALSE(GetIndexGroup(vars, "Group A", "czech republic") ||
                  GetIndexGroup(vars, "Group B", "Portugal"));
-}
-
-TEST(GroupLines, GoalsAlignedAsTheTablesShowThem)
-{
-    EXPECT_EQ(QStringList({GetStrinGoal("4", "10"), GetStrinGoal("12", "3"), GetStrinGoal("", "3"),
-                           GetStrinGoal("100", "")}),
-              QStringList({"4  10", "12 3", " 3", "100 "}));
-    EXPECT_EQ(StatisticsLine({"Spain", "10", "3", "1", "0", "9", "2"}), "10  3 1 0 9  2");
+    // A table line: goals for and against two spaces apart after a one-digit number, else one.
+    EXPECT_EQ(StatisticsLine({"Spain", "10", "3", "1", "0", "9", "2"}) + "|" + GetStrinGoal("12", "3") + "|" +
+                  GetStrinGoal("", "3") + "|" + GetStrinGoal("100", ""),
+              "10  3 1 0 9  2|12 3| 3|100 ");
 }
 
 // Group A as initials (Portugal, Turkey, Switzerland, Czech Republic): the results

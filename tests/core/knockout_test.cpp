@@ -7,7 +7,7 @@
 using namespace fixturo;
 using namespace fixturo::test;
 
-constexpr int kGroupRow = 4, kKnockoutRow = 24;
+constexpr int kKnockoutRow = 24;
 
 TEST(Bracket, WinnersMoveOnAndClearedMatchesGiveThePlaceBack)
 {

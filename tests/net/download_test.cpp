@@ -68,19 +68,6 @@ protected:
 
 } // namespace
 
-// The decisions at the edges that the servers below do not reach.
-TEST(DownloadRules, EdgesOfTheStatusTheLimitAndTheAddress)
-{
-    EXPECT_TRUE(AcceptableStatus(200) && AcceptableStatus(299) && !AcceptableStatus(199) &&
-                !AcceptableStatus(300));
-    // A body of exactly the limit is allowed.
-    EXPECT_TRUE(WithinLimit(64, 64, 64) && WithinLimit(-1, 64, 64));
-    EXPECT_FALSE(WithinLimit(65, 0, 64) || WithinLimit(-1, 65, 64));
-    EXPECT_TRUE(CompleteBody(-1, 1234) && CompleteBody(5, 5) && !CompleteBody(5, 4));
-    for (const char *base : {"http://example.org:8000", " http://example.org:8000// "})
-        EXPECT_EQ(ResultsFileUrl(base), QUrl("http://example.org:8000/files/results.txt")) << base;
-}
-
 TEST_F(Download, ACompleteTransferAfterACanceledOneReplacesTheFileAndReportsOnce)
 {
     QTemporaryDir web;
@@ -101,8 +88,17 @@ TEST_F(Download, ACompleteTransferAfterACanceledOneReplacesTheFileAndReportsOnce
     EXPECT_TRUE(late.isEmpty());
 }
 
-TEST_F(Download, NonHttpAddressesMissingFilesRefusedConnectionsAndNoPlaceToWriteFail)
+// Refusals, and the decisions at the edges that the servers below do not reach.
+TEST_F(Download, NonHttpAddressesMissingFilesRefusedConnectionsNoPlaceToWriteAndEdgesFail)
 {
+    EXPECT_TRUE(AcceptableStatus(200) && AcceptableStatus(299) && !AcceptableStatus(199) &&
+                !AcceptableStatus(300));
+    // A body of exactly the limit is allowed.
+    EXPECT_TRUE(WithinLimit(64, 64, 64) && WithinLimit(-1, 64, 64));
+    EXPECT_FALSE(WithinLimit(65, 0, 64) || WithinLimit(-1, 65, 64));
+    EXPECT_TRUE(CompleteBody(-1, 1234) && CompleteBody(5, 5) && !CompleteBody(5, 4));
+    for (const char *base : {"http://example.org:8000", " http://example.org:8000// "})
+        EXPECT_EQ(ResultsFileUrl(base), QUrl("http://example.org:8000/files/results.txt")) << base;
     for (const QUrl &source :
          {QUrl::fromLocalFile(m_target), QUrl(QStringLiteral("ftp://127.0.0.1/results.txt")),
           QUrl(QStringLiteral("not an address")), QUrl(QStringLiteral("http:///files/results.txt"))})
