@@ -140,7 +140,7 @@ TEST(MainWindow, ExportsToTheFileChosenInTheDialog)
              std::tuple{"MnuExport", "SVG drawing (*.svg)", "drawing", "drawing.svg", "<?xml"}, {"MnuExport", "PNG picture (*.png)", "picture", "picture.png", "\x89PNG"},
              {"MnuExport", "PNG picture (*.png)", "document.pdf", "document.pdf", "%PDF"}, {"MnuExportCsv", "CSV file (*.csv)", "list", "list", "Number,"}}) {
         // clang-format on
-        OnNext<QFileDialog>([&](QFileDialog *dialog) {
+        OnNext<QFileDialog>([&s, type = type, name = name](QFileDialog *dialog) {
             dialog->setOption(QFileDialog::DontConfirmOverwrite); // no question that could wait unanswered
             dialog->selectNameFilter(QString::fromLatin1(type));
             NamedChild<QLineEdit>(*dialog, "fileNameEdit")

@@ -25,12 +25,14 @@ protected:
     {
         QSignalSpy finished(&download, &ResultsDownload::finished);
         QStringList filesAtEnd;
-        QObject::connect(&download, &ResultsDownload::finished,
+        const QObject thisRun; // the connections below end with this run
+        QObject::connect(&download, &ResultsDownload::finished, &thisRun,
                          [&] { filesAtEnd = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); });
-        QObject::connect(&download, &ResultsDownload::progress, [this](qint64 received, qint64 total) {
-            m_lastReported = received, m_total = total;
-            ++m_reports;
-        });
+        QObject::connect(&download, &ResultsDownload::progress, &thisRun,
+                         [this](qint64 received, qint64 total) {
+                             m_lastReported = received, m_total = total;
+                             ++m_reports;
+                         });
         if (cancelAfterMs >= 0)
             QTimer::singleShot(cancelAfterMs, &download, &ResultsDownload::cancel);
         QElapsedTimer clock;

@@ -1,21 +1,17 @@
 // The championship page and the CSV, on the real results of June 2008.
-#include "app/Sequences.h"
+#include "../core/test_util.h"
+
 #include "groups/GroupLines.h"
-#include "knockout/Knockout.h"
 #include "report/Report.h"
 
-#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPrinter>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <span>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -81,9 +77,7 @@ TEST_F(ReportTest, PngAndSvgShowTheWholePage)
     EXPECT_GT(panel, image.width() * image.height() / 160);
 
     ASSERT_TRUE(ExportChampionship(m_vars, File("page.svg"), nullptr));
-    QFile svg(File("page.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&svg);
+    QXmlStreamReader xml(test::FileBytes(File("page.svg")));
     QStringList texts;
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
@@ -109,10 +103,8 @@ TEST_F(ReportTest, CsvGivesEveryMatchBack)
     m_vars.MatchTable[0][Match::city] = QStringLiteral("Basel, \"Joggeli\"\r\nnorth");
     m_vars.MatchTable[1][Match::stadium] = QStringLiteral("St. Jakob\nPark"); // a line break alone
     ASSERT_TRUE(ExportResultsCsv(m_vars, File("results.csv"), nullptr));
-    QFile file(File("results.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // Header and records end in CR LF, and one stands inside a field.
-    EXPECT_EQ(file.readAll().count("\r\n"), 2 + kMatchCount);
+    EXPECT_EQ(test::FileBytes(File("results.csv")).count("\r\n"), 2 + kMatchCount);
     const QList<QStringList> records = ReadCsv(File("results.csv"));
     ASSERT_EQ(records.size(), 1 + kMatchCount);
     EXPECT_EQ(records[0].join(u'|'), QStringLiteral("Number|Stage|Date|Time|City|Stadium|Team 1|Team 2|"
