@@ -197,7 +197,7 @@ TEST_F(MatchDialog, ShowsTheMatchAndItsStadiumWithFocusOnOk)
     EXPECT_EQ(m_dlg->focusWidget(), NamedChild<QPushButton>(*m_dlg, "bOk"));
     EXPECT_TRUE(NamedChild(*m_dlg, "JakobPark")->isVisibleTo(m_dlg.get()));
     Open(24); // placeholder teams until groups A and B are complete
-    EXPECT_EQ(NamedChild(*m_dlg, "lblTeam1")->text(), "Winner Grp A");
+    EXPECT_EQ(Texts(*m_dlg, {"lblTeam1", "lblPenalties"}), "Winner Grp A|PENALTIES");
     EXPECT_TRUE(NamedChild(*m_dlg, "ImgFlagRound_0")->pixmap().isNull());
 }
 
