@@ -9,6 +9,7 @@
 #include "ui/FrmMatch.h"
 #include "ui/FrmSelectMan.h"
 #include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -192,8 +193,8 @@ TEST_F(MatchDialog, ShowsTheMatchAndItsStadiumWithFocusOnOk)
 {
     Open(0);
     EXPECT_EQ(m_dlg->windowTitle(), "Match #1  Group A");
-    EXPECT_EQ(Texts(*m_dlg, {"lblMatchInfo", "lblTeam1", "lblTeam2"}),
-              "18:00  Saturday 7 June 2008  Basel  St. Jakob-Park|Switzerland|Czech Republic");
+    EXPECT_EQ(Texts(*m_dlg, {"lblMyMatchNum", "lblMatchInfo", "lblTeam1", "lblTeam2"}),
+              "Match #1|18:00  Saturday 7 June 2008  Basel  St. Jakob-Park|Switzerland|Czech Republic");
     EXPECT_EQ(m_dlg->focusWidget(), NamedChild<QPushButton>(*m_dlg, "bOk"));
     EXPECT_TRUE(NamedChild(*m_dlg, "JakobPark")->isVisibleTo(m_dlg.get()));
     Open(24); // placeholder teams until groups A and B are complete
@@ -275,6 +276,11 @@ protected:
 
 TEST_F(BracketWindow, KnockoutStagePlayedThroughTheResultDialogTheLinkAndExit)
 {
+    // The marks on the first quarter-final's slots, below the flags; the author's link on its grey.
+    const QImage drawn = m_window.grab().toImage();
+    EXPECT_TRUE(drawn.pixel(Twips(1140), Twips(1200)) == qRgb(0, 0, 0) &&
+                drawn.pixel(Twips(1140), Twips(2000)) == qRgb(0, 0, 0));
+    EXPECT_EQ(drawn.pixel(Twips(4230), Twips(990)), qRgb(224, 224, 224));
     const QImage portugal = FlagPicture("Portugal").toImage();
     Play(28, {"2", "1"}); // #25 won outright
     EXPECT_EQ(Slots(16, 24), "2 Portugal| Portugal");
