@@ -58,6 +58,7 @@ TEST(Ranking, PointsThenHeadToHeadThenGoalDifference)
     // clang-format off
     const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
         {"no results", "", "PTSC", "PTSC"},
+        {"points, from the reverse order: every pass", "PT1-0 SP0-1 CP0-1 ST0-1 TC1-0 SC1-0", "CSTP", "PTSC"},
         {"head-to-head over goal difference", "PT0-1 CP0-5", "PTSC", "TPSC"},
         {"head-to-head, lower team named first", "PT2-0 CP1-0 ST0-5", "TPSC", "PTCS"},
         {"level head-to-head", "PT1-1 ST0-4 CP0-3", "PTSC", "TPCS"},
