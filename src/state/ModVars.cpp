@@ -190,4 +190,23 @@ std::optional<std::int16_t> SwitchValue(QStringView element)
     return static_cast<std::int16_t>(value);
 }
 
+ModVars FreshChampionship(const ModVars &vars)
+{
+    ModVars fresh;
+    InitFixtureData(fresh);
+    const qsizetype names = vars.TeamList.indexOf(u',');
+    if (names >= 0)
+        fresh.TeamList = u'0' + vars.TeamList.mid(names);
+    fresh.SelectedMatch = vars.SelectedMatch;
+    return fresh;
+}
+
+bool ResultChanged(const ModVars &a, const ModVars &b, int row)
+{
+    for (const int field : {Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
+        if (a.MatchTable[row][field] != b.MatchTable[row][field])
+            return true;
+    return false;
+}
+
 } // namespace fixturo

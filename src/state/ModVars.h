@@ -60,6 +60,13 @@ inline constexpr const char *kInitialTeamList =
 // Fills the state with the fixture list and the start values.
 void InitFixtureData(ModVars &vars);
 
+// The state of a fresh championship: the fixture list without any result and
+// with the manual order switched off; the team order stored in TeamList stays.
+ModVars FreshChampionship(const ModVars &vars);
+
+// True when a result field (goals or penalties) of row `row` differs.
+bool ResultChanged(const ModVars &a, const ModVars &b, int row);
+
 // The MatchTable rows of the six matches of a group (0..3).
 const std::array<int, 6> &GroupMatchRows(int group);
 

@@ -106,6 +106,19 @@ bool LoadFromFile(ModVars &vars, const QString &path)
     return rest.isEmpty() && ResultsLine(vars) == kept + "\r\n";
 }
 
+std::optional<QByteArray> ReadWhole(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return bytes;
+    }
+    if (error)
+        *error = file.errorString();
+    return std::nullopt;
+}
+
 bool WriteWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);

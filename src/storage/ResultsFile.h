@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 namespace fixturo {
 
 // The results file: one line of 31 match entries, each followed by "|", then
@@ -38,6 +40,10 @@ bool LoadFromFile(ModVars &vars, const QString &path);
 // new files while the file itself is writable is written in place. False on
 // failure, with the reason in `error` when given.
 bool SaveToFile(const ModVars &vars, const QString &path, QString *error = nullptr);
+
+// The file's bytes, or nothing when it cannot be read (the reason in `error`
+// when given).
+std::optional<QByteArray> ReadWhole(const QString &path, QString *error = nullptr);
 
 // Writes bytes to a file atomically, checking every write before the old file
 // is replaced. False on failure, with the reason in `error` when given.

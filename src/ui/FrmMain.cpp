@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -792,16 +791,14 @@ void FrmMain::KeepUnreadableFile()
 {
     const QString shown = QDir::toNativeSeparators(m_resultsPath);
     const QString copy = m_resultsPath + QStringLiteral(".bak");
-    QFile file(m_resultsPath);
     QString reason;
     QString text;
-    if (file.open(QIODevice::ReadOnly) && WriteWhole(copy, file.readAll(), &reason)) {
+    const std::optional<QByteArray> held = ReadWhole(m_resultsPath, &reason);
+    if (held && WriteWhole(copy, *held, &reason)) {
         text = QStringLiteral("The results file %1 could not be read whole. A copy of it as it was is kept "
                               "in %2.")
                    .arg(shown, QDir::toNativeSeparators(copy));
     } else {
-        if (reason.isEmpty())
-            reason = file.errorString();
         // What the file holds is not written over without a copy.
         m_saveRefusal = QStringLiteral("%1 could not be read whole, and no copy of it could be kept: %2")
                             .arg(shown, reason);

@@ -38,11 +38,4 @@ private:
     bool m_done = false;
 };
 
-// True when a result field (goals or penalties) of row `row` differs.
-bool ResultChanged(const ModVars &a, const ModVars &b, int row);
-
-// The state of a fresh championship: the fixture list without any result and
-// with the manual order switched off; the team order stored in TeamList stays.
-ModVars FreshChampionship(const ModVars &vars);
-
 } // namespace fixturo

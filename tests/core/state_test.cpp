@@ -22,6 +22,10 @@ TEST(FixtureData, AllMatchesGroupsAndTeamArticlesAsPublished)
     reused.SelectedMatch = reused.ManualOrderFlag = 7;
     InitFixtureData(reused);
     EXPECT_EQ(QList<int>({reused.ManualOrderFlag, reused.SelectedMatch}), QList<int>({0, 0}));
+    SetScore(reused, 24, "1", "1", "4", "3"), reused.TeamList = "1,Turkey,Portugal";
+    const ModVars fresh = FreshChampionship(reused); // no result, the order kept and switched off
+    EXPECT_TRUE(ResultChanged(reused, vars, 24) && !ResultChanged(fresh, vars, 24) &&
+                fresh.TeamList == "0,Turkey,Portugal");
     EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList));
     // The group tables start in the order of the team list; the group rows name each match once.
     const QStringList listed = vars.TeamList.split(u',').mid(1);
