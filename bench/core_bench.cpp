@@ -3,12 +3,11 @@
 
 #include "bench_data.h"
 
-#include "app/Sequences.h"
-#include "groups/ManualOrder.h"
+#include "app/Refresh.h"
 #include "groups/Ranking.h"
 #include "groups/Standings.h"
 #include "knockout/Knockout.h"
-#include "state/ModVars.h"
+#include "state/Championship.h"
 #include "storage/ResultsFile.h"
 
 #include <QFile>
@@ -23,35 +22,34 @@ using fixturo::bench::kFullTournament;
 
 namespace {
 
-ModVars FullTournament()
+Championship fullTournament()
 {
-    ModVars vars;
-    InitFixtureData(vars);
-    ApplyResultsLine(vars, kFullTournament.chopped(2));
-    return vars;
+    Championship championship = initialChampionship();
+    applyResultsLine(championship, kFullTournament.chopped(2));
+    return championship;
 }
 
-void Require(bool condition, benchmark::State &state, const char *what)
+void require(bool condition, benchmark::State &state, const char *what)
 {
     if (!condition)
         state.SkipWithError(what);
 }
 
-// The rules' part of a refresh: standings, the four group sorts, the ranking
-// copy, the quarter-final pairings and the knockout winners up to the champion.
+// The rules' part of a refresh: standings, the four group sorts, the recorded
+// group order, the quarter-final pairings and the knockout winners up to the champion.
 void BM_RefreshCycle(benchmark::State &state)
 {
-    ModVars vars = FullTournament();
+    Championship championship = fullTournament();
     QString champion;
     for (auto _ : state) {
-        SetStatisticVars(vars);
-        GroupSort(vars);
-        SetRankGroupA(vars);
-        UpdateMatchVars(vars);
-        champion = SetVarsMatch(vars);
+        recomputeStandings(championship);
+        sortGroups(championship);
+        recordGroupOrder(championship);
+        fillQuarterFinals(championship);
+        champion = advanceKnockoutWinners(championship);
         benchmark::DoNotOptimize(champion);
     }
-    Require(champion == QLatin1String("Spain"), state, "the full tournament has another champion");
+    require(champion == QLatin1String("Spain"), state, "the full tournament has another champion");
 }
 BENCHMARK(BM_RefreshCycle)->Unit(benchmark::kMicrosecond);
 
@@ -59,122 +57,120 @@ BENCHMARK(BM_RefreshCycle)->Unit(benchmark::kMicrosecond);
 // sorts do all their swaps (the first refresh after start-up).
 void BM_RefreshCycleFromFixtureOrder(benchmark::State &state)
 {
-    ModVars vars = FullTournament();
-    const auto fixtureOrder = vars.GroupTeams;
+    Championship championship = fullTournament();
+    const auto fixtureOrder = championship.groupTables;
     for (auto _ : state) {
-        vars.GroupTeams = fixtureOrder;
-        SetStatisticVars(vars);
-        GroupSort(vars);
-        SetRankGroupA(vars);
-        UpdateMatchVars(vars);
-        benchmark::DoNotOptimize(SetVarsMatch(vars));
+        championship.groupTables = fixtureOrder;
+        recomputeStandings(championship);
+        sortGroups(championship);
+        recordGroupOrder(championship);
+        fillQuarterFinals(championship);
+        benchmark::DoNotOptimize(advanceKnockoutWinners(championship));
     }
-    Require(vars.GroupRanking[0][0] == QLatin1String("Portugal"), state, "group A is ranked wrongly");
+    require(championship.groupOrder[0][0] == QLatin1String("Portugal"), state, "group A is ranked wrongly");
 }
 BENCHMARK(BM_RefreshCycleFromFixtureOrder)->Unit(benchmark::kMicrosecond);
 
-// The dialog refresh sequence as the main window runs it, without its window
-// steps (its standings are computed twice).
-void BM_DialogRefreshSequence(benchmark::State &state)
+// The refresh after an edit as the main window runs it, without its hooks (its
+// standings are computed twice).
+void BM_RefreshAfterEdit(benchmark::State &state)
 {
-    ModVars vars = FullTournament();
+    Championship championship = fullTournament();
     for (auto _ : state) {
-        DialogRefreshSequence(vars, {});
-        benchmark::DoNotOptimize(vars.GroupRanking);
+        refreshAfterEdit(championship, {});
+        benchmark::DoNotOptimize(championship.groupOrder);
     }
 }
-BENCHMARK(BM_DialogRefreshSequence)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefreshAfterEdit)->Unit(benchmark::kMicrosecond);
 
 // Parts of the cycle on their own.
-void BM_SetStatisticVars(benchmark::State &state)
+void BM_RecomputeStandings(benchmark::State &state)
 {
-    ModVars vars = FullTournament();
+    Championship championship = fullTournament();
     for (auto _ : state) {
-        SetStatisticVars(vars);
-        benchmark::DoNotOptimize(vars.GroupTeams);
+        recomputeStandings(championship);
+        benchmark::DoNotOptimize(championship.groupTables);
     }
 }
-BENCHMARK(BM_SetStatisticVars)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecomputeStandings)->Unit(benchmark::kMicrosecond);
 
-void BM_GroupSort(benchmark::State &state)
+void BM_SortGroups(benchmark::State &state)
 {
-    ModVars vars = FullTournament();
-    SetStatisticVars(vars);
-    const auto fixtureOrder = vars.GroupTeams;
+    Championship championship = fullTournament();
+    recomputeStandings(championship);
+    const auto fixtureOrder = championship.groupTables;
     for (auto _ : state) {
-        vars.GroupTeams = fixtureOrder;
-        GroupSort(vars);
-        benchmark::DoNotOptimize(vars.GroupTeams);
+        championship.groupTables = fixtureOrder;
+        sortGroups(championship);
+        benchmark::DoNotOptimize(championship.groupTables);
     }
 }
-BENCHMARK(BM_GroupSort)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortGroups)->Unit(benchmark::kMicrosecond);
 
 // The full tournament's results file in `dir`; its path.
-QString WriteFullTournament(const QTemporaryDir &dir, benchmark::State &state)
+QString writeFullTournament(const QTemporaryDir &dir, benchmark::State &state)
 {
     const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
     QFile file(path);
-    Require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(), state,
+    require(file.open(QIODevice::WriteOnly) && file.write(kFullTournament) == kFullTournament.size(), state,
             "cannot write the results file");
     return path;
 }
 
 // The results file as the program reads it at start-up and writes it at exit:
-// LoadFromFile, then SaveToFile (a temporary file, flushed to disk, renamed
+// loadResultsFile, then saveResultsFile (a temporary file, flushed to disk, renamed
 // over the old one). The folder is the system's temporary folder (TMPDIR).
 void BM_LoadAndSave(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QString path = WriteFullTournament(dir, state);
-    ModVars vars;
-    InitFixtureData(vars);
+    const QString path = writeFullTournament(dir, state);
+    Championship championship = initialChampionship();
     bool saved = true;
     for (auto _ : state) {
-        LoadFromFile(vars, path);
-        saved = SaveToFile(vars, path) && saved;
+        loadResultsFile(championship, path);
+        saved = saveResultsFile(championship, path) && saved;
     }
-    Require(saved && ResultsLine(vars) == kFullTournament, state, "the file did not survive load and save");
+    require(saved && resultsLine(championship) == kFullTournament, state,
+            "the file did not survive load and save");
 }
 BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMicrosecond);
 
 // The two halves on their own: the save's share is mostly the flush to disk.
-void BM_LoadFromFile(benchmark::State &state)
+void BM_LoadResultsFile(benchmark::State &state)
 {
     const QTemporaryDir dir;
-    const QString path = WriteFullTournament(dir, state);
-    ModVars vars;
-    InitFixtureData(vars);
+    const QString path = writeFullTournament(dir, state);
+    Championship championship = initialChampionship();
     for (auto _ : state)
-        LoadFromFile(vars, path);
-    Require(ResultsLine(vars) == kFullTournament, state, "the file did not load");
+        loadResultsFile(championship, path);
+    require(resultsLine(championship) == kFullTournament, state, "the file did not load");
 }
-BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadResultsFile)->Unit(benchmark::kMicrosecond);
 
-void BM_SaveToFile(benchmark::State &state)
+void BM_SaveResultsFile(benchmark::State &state)
 {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(kResultsFileName));
-    const ModVars vars = FullTournament();
+    const Championship championship = fullTournament();
     bool saved = true;
     for (auto _ : state)
-        saved = SaveToFile(vars, path) && saved;
-    Require(saved, state, "a save failed");
+        saved = saveResultsFile(championship, path) && saved;
+    require(saved, state, "a save failed");
 }
-BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveResultsFile)->Unit(benchmark::kMicrosecond);
 
 // The same without the file system: the line parsed and written in memory.
 void BM_ParseAndWriteLine(benchmark::State &state)
 {
-    ModVars vars;
-    InitFixtureData(vars);
+    Championship championship = initialChampionship();
     const QByteArray line = kFullTournament.chopped(2);
     QByteArray written;
     for (auto _ : state) {
-        ApplyResultsLine(vars, line);
-        written = ResultsLine(vars);
+        applyResultsLine(championship, line);
+        written = resultsLine(championship);
         benchmark::DoNotOptimize(written);
     }
-    Require(written == kFullTournament, state, "the line did not survive parse and write");
+    require(written == kFullTournament, state, "the line did not survive parse and write");
 }
 BENCHMARK(BM_ParseAndWriteLine)->Unit(benchmark::kMicrosecond);
 

@@ -6,14 +6,14 @@
 // any window with text costs (the font database is loaded on first use).
 //
 //   startup_bench [runs]                 runs each kind `runs` times (default 9)
-//   startup_bench --child main PATH      one start-up of FrmMain on results PATH
+//   startup_bench --child main PATH      one start-up of MainWindow on results PATH
 //   startup_bench --child bare WxH       one start-up of a bare QMainWindow
 //   startup_bench --child text WxH       the same with a menu and a label
 
 #include "bench_data.h"
 
-#include "state/ModVars.h"
-#include "ui/FrmMain.h"
+#include "state/Championship.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,7 +46,7 @@ struct Sample {
 
 // Shows the window, waits until the platform exposes it, paints it at once and
 // lets the queued events run.
-void ShowAndDraw(QWidget &window)
+void showAndDraw(QWidget &window)
 {
     window.show();
     QElapsedTimer guard;
@@ -57,17 +57,17 @@ void ShowAndDraw(QWidget &window)
     QCoreApplication::processEvents();
 }
 
-int RunChild(QElapsedTimer &sinceMain, const char *kind, const char *argument, int argc, char **argv)
+int runChild(QElapsedTimer &sinceMain, const char *kind, const char *argument, int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QElapsedTimer sinceWindow;
     sinceWindow.start();
-    fixturo::ModVars vars;
+    fixturo::Championship championship;
     std::unique_ptr<QMainWindow> window;
     if (std::strcmp(kind, "main") == 0) {
-        window = std::make_unique<fixturo::FrmMain>(vars, QString::fromLocal8Bit(argument));
+        window = std::make_unique<fixturo::MainWindow>(championship, QString::fromLocal8Bit(argument));
     } else {
         window = std::make_unique<QMainWindow>();
         if (std::strcmp(kind, "text") == 0) {
@@ -78,7 +78,7 @@ int RunChild(QElapsedTimer &sinceMain, const char *kind, const char *argument, i
         if (std::sscanf(argument, "%dx%d", &w, &h) == 2)
             window->resize(w, h);
     }
-    ShowAndDraw(*window);
+    showAndDraw(*window);
     const double windowMs = static_cast<double>(sinceWindow.nsecsElapsed()) / 1e6;
     const double processMs = static_cast<double>(sinceMain.nsecsElapsed()) / 1e6;
     rusage usage{};
@@ -89,7 +89,7 @@ int RunChild(QElapsedTimer &sinceMain, const char *kind, const char *argument, i
     return window->windowHandle() && window->windowHandle()->isExposed() ? 0 : 2;
 }
 
-bool RunOnce(const QString &self, const QStringList &arguments, Sample &sample)
+bool runOnce(const QString &self, const QStringList &arguments, Sample &sample)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -116,7 +116,7 @@ template <typename F> double Median(std::vector<Sample> samples, F field)
     return static_cast<double>(field(samples[samples.size() / 2]));
 }
 
-int RunParent(int argc, char **argv)
+int runParent(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
@@ -132,11 +132,11 @@ int RunParent(int argc, char **argv)
             return 1;
         file.close();
         Sample m, b, t;
-        if (!RunOnce(self, {QStringLiteral("--child"), QStringLiteral("main"), results}, m))
+        if (!runOnce(self, {QStringLiteral("--child"), QStringLiteral("main"), results}, m))
             return 1;
         const QString size = QStringLiteral("%1x%2").arg(m.size.width()).arg(m.size.height());
-        if (!RunOnce(self, {QStringLiteral("--child"), QStringLiteral("bare"), size}, b) ||
-            !RunOnce(self, {QStringLiteral("--child"), QStringLiteral("text"), size}, t))
+        if (!runOnce(self, {QStringLiteral("--child"), QStringLiteral("bare"), size}, b) ||
+            !runOnce(self, {QStringLiteral("--child"), QStringLiteral("text"), size}, t))
             return 1;
         if (i == 0)
             continue; // the first round warms the disk cache
@@ -153,7 +153,7 @@ int RunParent(int argc, char **argv)
 
     std::printf("Start-up, median of %d runs each, window %dx%d, platform %s\n", runs,
                 main.front().size.width(), main.front().size.height(), platform.constData());
-    std::printf("%-36s %12s %12s %7s %12s %7s\n", "", "FrmMain", "QMainWindow", "ratio", "+menu,label",
+    std::printf("%-36s %12s %12s %7s %12s %7s\n", "", "MainWindow", "QMainWindow", "ratio", "+menu,label",
                 "ratio");
     const auto row = [&](const char *what, auto field, const char *unit) {
         const double m = Median(main, field), b = Median(bare, field), t = Median(text, field);
@@ -165,7 +165,7 @@ int RunParent(int argc, char **argv)
     row("peak resident memory", peak, "MiB");
     const double ratio = Median(main, window) / Median(bare, window);
     const double extra = Median(main, peak) - Median(bare, peak);
-    std::printf("FrmMain against the bare window: time ratio %.2f (target <= 1.30: %s), "
+    std::printf("MainWindow against the bare window: time ratio %.2f (target <= 1.30: %s), "
                 "memory %+.1f MiB (target <= 8 MiB: %s)\n",
                 ratio, ratio <= 1.3 ? "met" : "missed", extra, extra <= 8.0 ? "met" : "missed");
     return 0;
@@ -178,6 +178,6 @@ int main(int argc, char **argv)
     QElapsedTimer sinceMain;
     sinceMain.start();
     if (argc >= 4 && std::strcmp(argv[1], "--child") == 0)
-        return RunChild(sinceMain, argv[2], argv[3], argc, argv);
-    return RunParent(argc, argv);
+        return runChild(sinceMain, argv[2], argv[3], argc, argv);
+    return runParent(argc, argv);
 }

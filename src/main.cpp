@@ -1,4 +1,4 @@
-#include "ui/FrmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 
@@ -9,8 +9,8 @@ int main(int argc, char *argv[])
     // the results go when the program's own folder cannot be written.
     QApplication::setApplicationName(QStringLiteral("fixturo"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.fixturo"));
-    fixturo::ModVars vars;
-    fixturo::FrmMain window(vars, fixturo::ResultsFilePath());
+    fixturo::Championship championship;
+    fixturo::MainWindow window(championship, fixturo::resultsFilePath());
     window.show();
     return app.exec();
 }

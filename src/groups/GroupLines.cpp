@@ -2,33 +2,34 @@
 
 namespace fixturo {
 
-QString GetStrinGoal(const QString &First, const QString &second)
+QString goalsColumns(const QString &goalsFor, const QString &goalsAgainst)
 {
-    return First + (First.size() == 1 ? QStringLiteral("  ") : QStringLiteral(" ")) + second;
+    return goalsFor + (goalsFor.size() == 1 ? QStringLiteral("  ") : QStringLiteral(" ")) + goalsAgainst;
 }
 
-QString StatisticsLine(const std::array<QString, Col::ColumnCount> &row)
+QString standingLine(const Standing &s)
 {
-    return row[Col::Pts] + QStringLiteral("  ") + row[Col::W] + u' ' + row[Col::D] + u' ' + row[Col::L] +
-           u' ' + GetStrinGoal(row[Col::GF], row[Col::GA]);
+    return QString::number(s.points) + QStringLiteral("  ") + QString::number(s.won) + u' ' +
+           QString::number(s.drawn) + u' ' + QString::number(s.lost) + u' ' +
+           goalsColumns(QString::number(s.goalsFor), QString::number(s.goalsAgainst));
 }
 
-QString StatisticsSpoken(const std::array<QString, Col::ColumnCount> &row)
+QString standingSpoken(const Standing &s)
 {
     return QStringLiteral("%1: %2 points, %3 won, %4 drawn, %5 lost, %6 goals for, %7 against")
-        .arg(row[Col::Name], row[Col::Pts], row[Col::W], row[Col::D], row[Col::L], row[Col::GF],
-             row[Col::GA]);
+        .arg(s.team, QString::number(s.points), QString::number(s.won), QString::number(s.drawn),
+             QString::number(s.lost), QString::number(s.goalsFor), QString::number(s.goalsAgainst));
 }
 
-QString GroupHeading(int group)
+QString groupHeading(int group)
 {
     return QStringLiteral("GROUP ") + QChar(u'A' + group) + QStringLiteral("      Pts W D L GF GA");
 }
 
-QString ScheduleLine(const MatchRow &row)
+QString scheduleLine(const Match &m)
 {
-    return row[Match::date] + QStringLiteral("   ") + row[Match::team1] + u' ' + row[Match::goals1] +
-           QStringLiteral(" - ") + row[Match::goals2] + u' ' + row[Match::team2];
+    return m.date + QStringLiteral("   ") + m.team1 + u' ' + m.score.goals1 + QStringLiteral(" - ") +
+           m.score.goals2 + u' ' + m.team2;
 }
 
 } // namespace fixturo

@@ -1,68 +1,61 @@
 #include "groups/Ranking.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace fixturo {
 
-void Swap(GroupTable &aData, int iRow1, int iRow2)
-{
-    std::swap(aData[iRow1], aData[iRow2]);
-}
-
-std::optional<int> GetNumberIndexMAtch(const ModVars &vars, const QString &teama, const QString &teamb)
+std::optional<int> groupMatchBetween(const Championship &championship, const QString &teamA,
+                                     const QString &teamB)
 {
     for (int r = 0; r < kGroupMatchCount; ++r) {
-        const MatchRow &m = vars.MatchTable[r];
-        if ((m[Match::team1] == teama && m[Match::team2] == teamb) ||
-            (m[Match::team1] == teamb && m[Match::team2] == teama))
+        const Match &m = championship.matches[r];
+        if ((m.team1 == teamA && m.team2 == teamB) || (m.team1 == teamB && m.team2 == teamA))
             return r;
     }
     return std::nullopt;
 }
 
-std::int64_t GetDiffGoals(const ModVars &vars, const QString &team)
+std::int64_t goalDifference(const Championship &championship, const QString &team)
 {
     for (int i = 0; i < kTeamsPerGroup; ++i)
-        for (const GroupTable &table : vars.GroupTeams)
-            if (table[i][Col::Name] == team)
-                return ValueOf(table[i][Col::GF]) - ValueOf(table[i][Col::GA]);
+        for (const GroupTable &table : championship.groupTables)
+            if (table[i].team == team)
+                return clampedValue(table[i].goalsFor) - clampedValue(table[i].goalsAgainst);
     return 0;
 }
 
 namespace {
 
-void CompareNeighbours(ModVars &vars, GroupTable &lista, int j)
+void compareNeighbours(const Championship &championship, GroupTable &table, int j)
 {
-    if (ValueOf(lista[j + 1][Col::Pts]) > ValueOf(lista[j][Col::Pts]))
-        Swap(lista, j, j + 1);
-    if (ValueOf(lista[j + 1][Col::Pts]) != ValueOf(lista[j][Col::Pts]))
+    const auto points = [&](int row) { return clampedValue(table[row].points); };
+    if (points(j + 1) > points(j))
+        std::swap(table[j], table[j + 1]);
+    if (points(j + 1) != points(j))
         return;
 
-    const QString t1 = lista[j][Col::Name];
-    const QString t2 = lista[j + 1][Col::Name];
-    const std::optional<int> m = GetNumberIndexMAtch(vars, t1, t2);
-    if (!m)
+    const QString t1 = table[j].team;
+    const QString t2 = table[j + 1].team;
+    const std::optional<int> row = groupMatchBetween(championship, t1, t2);
+    if (!row)
         return; // no match between them: nothing decides, keep the order
-    const MatchRow &row = vars.MatchTable[*m];
-    // A match whose first goal box is empty is not played, as in the
-    // standings: it reads as level, whatever the second box holds.
-    const bool played = !row[Match::goals1].isEmpty();
-    const std::int64_t g1 = played ? ValueOf(row[Match::goals1]) : 0;
-    const std::int64_t g2 = played ? ValueOf(row[Match::goals2]) : 0;
+    const Match &m = championship.matches[*row];
+    // An unplayed match reads as level, whatever the second box holds.
+    const std::int64_t g1 = m.played() ? valueOf(m.score.goals1) : 0;
+    const std::int64_t g2 = m.played() ? valueOf(m.score.goals2) : 0;
 
     const auto byGoalDifference = [&] {
-        if (GetDiffGoals(vars, t1) < GetDiffGoals(vars, t2))
-            Swap(lista, j, j + 1);
+        if (goalDifference(championship, t1) < goalDifference(championship, t2))
+            std::swap(table[j], table[j + 1]);
     };
-    if (row[Match::team1] == t1) {
+    if (m.team1 == t1) {
         if (g2 > g1)
-            Swap(lista, j, j + 1);
+            std::swap(table[j], table[j + 1]);
         else if (g2 == g1)
             byGoalDifference();
-    } else if (row[Match::team1] == t2) {
+    } else if (m.team1 == t2) {
         if (g2 < g1)
-            Swap(lista, j, j + 1);
+            std::swap(table[j], table[j + 1]);
         else if (g2 == g1)
             byGoalDifference();
     }
@@ -70,19 +63,44 @@ void CompareNeighbours(ModVars &vars, GroupTable &lista, int j)
 
 } // namespace
 
-void BubbleSort(ModVars &vars, GroupTable &lista, int elementi)
+void rankGroup(const Championship &championship, GroupTable &table)
 {
-    elementi = std::clamp(elementi, 0, kTeamsPerGroup - 1);
-    for (int i = elementi - 1; i >= 0; --i)
-        for (int j = 0; j <= i; ++j)
-            CompareNeighbours(vars, lista, j);
+    for (int last = kTeamsPerGroup - 2; last >= 0; --last)
+        for (int j = 0; j <= last; ++j)
+            compareNeighbours(championship, table, j);
 }
 
-void SetRankGroupA(ModVars &vars)
+void applyManualOrder(Championship &championship)
 {
-    for (int k = 0; k < kTeamsPerGroup; ++k)
-        for (int g = 0; g < kGroupCount; ++g)
-            vars.GroupRanking[g][k] = vars.GroupTeams[g][k][Col::Name];
+    const QStringList names = championship.manualOrder.listedNames();
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (names.size() < kTeamsPerGroup * (g + 1))
+            break; // this group and the ones after it are not listed in full
+        GroupTable &table = championship.groupTables[g];
+        for (int place = 0; place < kTeamsPerGroup; ++place) {
+            const QString &wanted = names[kTeamsPerGroup * g + place];
+            for (int i = 1; i < kTeamsPerGroup; ++i)
+                if (table[i].team == wanted && i != place)
+                    std::swap(table[place], table[i]);
+        }
+    }
+}
+
+void sortGroups(Championship &championship)
+{
+    if (championship.manualOrder.isOn()) {
+        applyManualOrder(championship);
+        return;
+    }
+    for (GroupTable &table : championship.groupTables)
+        rankGroup(championship, table);
+}
+
+void recordGroupOrder(Championship &championship)
+{
+    for (int g = 0; g < kGroupCount; ++g)
+        for (int k = 0; k < kTeamsPerGroup; ++k)
+            championship.groupOrder[g][k] = championship.groupTables[g][k].team;
 }
 
 } // namespace fixturo

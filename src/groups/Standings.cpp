@@ -1,6 +1,5 @@
 #include "groups/Standings.h"
 
-#include <algorithm>
 #include <array>
 
 namespace fixturo {
@@ -9,7 +8,7 @@ namespace {
 
 // The group of a label "Group A".."Group D" (exact comparison), or -1. Reads
 // the label in place: the refresh cycle asks this three times per match.
-int GroupIndexOf(const QString &label)
+int groupOfLabel(const QString &label)
 {
     constexpr qsizetype kPrefixLength = 6; // "Group "
     if (label.size() != kPrefixLength + 1 || !label.startsWith(QLatin1String("Group ")))
@@ -18,74 +17,65 @@ int GroupIndexOf(const QString &label)
     return g >= 0 && g < kGroupCount ? g : -1;
 }
 
-// One statistic while the matches are counted. Each addition reads the sum so
-// far as the text cell would be read back (ValueOf clamps it to
-// +-kNumberLimit), so the tallies end as the cells would, added one by one.
-using Tally = std::int64_t;
-using GroupTallies = std::array<std::array<Tally, Col::ColumnCount>, kTeamsPerGroup>;
-
-void Add(Tally &tally, std::int64_t amount)
+// Each addition reads the sum so far clamped to +-kNumberLimit, as a table
+// cell reads back, so that sums of huge scores never overflow.
+void add(std::int64_t &tally, std::int64_t amount)
 {
-    tally = std::clamp(tally, -kNumberLimit, kNumberLimit) + amount;
+    tally = clampedValue(tally) + amount;
 }
 
 } // namespace
 
-std::optional<int> GetIndexGroup(const ModVars &vars, const QString &strgroup, const QString &strteam)
+std::optional<int> rowOfTeam(const Championship &championship, const QString &groupLabel, const QString &team)
 {
-    const int g = GroupIndexOf(strgroup);
+    const int g = groupOfLabel(groupLabel);
     if (g < 0)
         return std::nullopt;
     std::optional<int> found;
     for (int i = 0; i < kTeamsPerGroup; ++i)
-        if (vars.GroupTeams[g][i][Col::Name] == strteam)
+        if (championship.groupTables[g][i].team == team)
             found = i;
     return found;
 }
 
-void SetStatisticVars(ModVars &vars)
+void recomputeStandings(Championship &championship)
 {
-    std::array<GroupTallies, kGroupCount> tallies{};
+    std::array<GroupTable, kGroupCount> tables = championship.groupTables;
+    for (GroupTable &table : tables)
+        for (Standing &s : table)
+            s = Standing{s.team};
 
     for (int i = 0; i < kGroupMatchCount; ++i) {
-        const MatchRow &m = vars.MatchTable[i];
-        const QString &g = m[Match::group];
-        const int group = GroupIndexOf(g);
+        const Match &m = championship.matches[i];
+        const int group = groupOfLabel(m.group);
         if (group < 0)
             continue;
-        auto &a = tallies[group][GetIndexGroup(vars, g, m[Match::team1]).value_or(0)];
-        auto &b = tallies[group][GetIndexGroup(vars, g, m[Match::team2]).value_or(0)];
-        if (m[Match::goals1].isEmpty())
-            continue; // not played: nothing counts, goals neither
-        const std::int64_t x = ValueOf(m[Match::goals1]);
-        const std::int64_t y = ValueOf(m[Match::goals2]);
+        Standing &a = tables[group][rowOfTeam(championship, m.group, m.team1).value_or(0)];
+        Standing &b = tables[group][rowOfTeam(championship, m.group, m.team2).value_or(0)];
+        if (!m.played())
+            continue; // nothing counts, goals neither
+        const std::int64_t x = valueOf(m.score.goals1);
+        const std::int64_t y = valueOf(m.score.goals2);
         if (x > y) {
-            Add(a[Col::Pts], 3);
-            Add(a[Col::W], 1);
-            Add(b[Col::L], 1);
+            add(a.points, 3);
+            add(a.won, 1);
+            add(b.lost, 1);
         } else if (x == y) {
-            Add(a[Col::Pts], 1);
-            Add(a[Col::D], 1);
-            Add(b[Col::Pts], 1);
-            Add(b[Col::D], 1);
+            add(a.points, 1);
+            add(a.drawn, 1);
+            add(b.points, 1);
+            add(b.drawn, 1);
         } else {
-            Add(a[Col::L], 1);
-            Add(b[Col::Pts], 3);
-            Add(b[Col::W], 1);
+            add(a.lost, 1);
+            add(b.points, 3);
+            add(b.won, 1);
         }
-        Add(a[Col::GF], x);
-        Add(a[Col::GA], y);
-        Add(b[Col::GF], y);
-        Add(b[Col::GA], x);
+        add(a.goalsFor, x);
+        add(a.goalsAgainst, y);
+        add(b.goalsFor, y);
+        add(b.goalsAgainst, x);
     }
-
-    // Written once per cell: the texts are what the tables show and store.
-    for (int group = 0; group < kGroupCount; ++group)
-        for (int row = 0; row < kTeamsPerGroup; ++row)
-            for (int c = Col::Pts; c < Col::ColumnCount; ++c) {
-                const Tally t = tallies[group][row][c];
-                vars.GroupTeams[group][row][c] = t == 0 ? QStringLiteral("0") : QString::number(t);
-            }
+    championship.groupTables = tables;
 }
 
 } // namespace fixturo

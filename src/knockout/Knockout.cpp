@@ -17,10 +17,10 @@ constexpr std::array<QuarterFinalCells, kGroupCount> kQuarterFinalCells{{
     {27, 26},
 }};
 
-bool GroupComplete(const ModVars &vars, int group)
+bool groupComplete(const Championship &championship, int group)
 {
-    for (int r : GroupMatchRows(group))
-        if (vars.MatchTable[r][Match::goals1].isEmpty())
+    for (int r : groupMatchRows(group))
+        if (!championship.matches[r].played())
             return false;
     return true;
 }
@@ -28,31 +28,31 @@ bool GroupComplete(const ModVars &vars, int group)
 } // namespace
 
 const std::array<BracketSlot, 14> kBracketSlots{{
-    {24, Match::team1, 16, 7},
-    {24, Match::team2, 17, 8},
-    {25, Match::team1, 18, 9},
-    {25, Match::team2, 19, 10},
-    {26, Match::team1, 20, 11},
-    {26, Match::team2, 21, 12},
-    {27, Match::team1, 22, 13},
-    {27, Match::team2, 23, 14},
-    {28, Match::team1, 24, 3},
-    {28, Match::team2, 25, 4},
-    {29, Match::team1, 26, 5},
-    {29, Match::team2, 27, 6},
-    {30, Match::team1, 28, 1},
-    {30, Match::team2, 29, 2},
+    {24, Side::First},
+    {24, Side::Second},
+    {25, Side::First},
+    {25, Side::Second},
+    {26, Side::First},
+    {26, Side::Second},
+    {27, Side::First},
+    {27, Side::Second},
+    {28, Side::First},
+    {28, Side::Second},
+    {29, Side::First},
+    {29, Side::Second},
+    {30, Side::First},
+    {30, Side::Second},
 }};
 
-void UpdateMatchVars(ModVars &vars)
+void fillQuarterFinals(Championship &championship)
 {
     for (int g = 0; g < kGroupCount; ++g) {
         const QChar letter(u'A' + g);
-        QString &runnerUp = vars.MatchTable[kQuarterFinalCells[g].runnerUpRow][Match::team2];
-        QString &winner = vars.MatchTable[kQuarterFinalCells[g].winnerRow][Match::team1];
-        if (GroupComplete(vars, g)) {
-            runnerUp = vars.GroupRanking[g][1];
-            winner = vars.GroupRanking[g][0];
+        QString &runnerUp = championship.matches[kQuarterFinalCells[g].runnerUpRow].team2;
+        QString &winner = championship.matches[kQuarterFinalCells[g].winnerRow].team1;
+        if (groupComplete(championship, g)) {
+            runnerUp = championship.groupOrder[g][1];
+            winner = championship.groupOrder[g][0];
         } else {
             runnerUp = QStringLiteral("Runner-up Grp ") + letter;
             winner = QStringLiteral("Winner Grp ") + letter;
@@ -60,66 +60,61 @@ void UpdateMatchVars(ModVars &vars)
     }
 }
 
-std::optional<QString> KnockoutWinner(const MatchRow &row)
+std::optional<QString> knockoutWinner(const Match &match)
 {
-    const auto decide = [&](int first, int second) -> std::optional<QString> {
-        const std::int64_t a = ValueOf(row[first]);
-        const std::int64_t b = ValueOf(row[second]);
+    const auto decide = [&](const QString &first, const QString &second) -> std::optional<QString> {
+        const std::int64_t a = valueOf(first);
+        const std::int64_t b = valueOf(second);
         if (a > b)
-            return row[Match::team1];
+            return match.team1;
         if (b > a)
-            return row[Match::team2];
+            return match.team2;
         return std::nullopt;
     };
-    if (auto w = decide(Match::goals1, Match::goals2))
-        return w;
-    return decide(Match::penalties1, Match::penalties2);
+    if (auto winner = decide(match.score.goals1, match.score.goals2))
+        return winner;
+    return decide(match.score.penalties1, match.score.penalties2);
 }
 
-QString SetVarsMatch(ModVars &vars)
+QString advanceKnockoutWinners(Championship &championship)
 {
     struct Step {
         int decided;
-        int targetRow;
-        int targetSide;
+        BracketSlot target;
         const char *placeholder;
     };
     static constexpr std::array<Step, 6> kSteps{{
-        {24, 28, Match::team1, "Winner #25"},
-        {25, 28, Match::team2, "Winner #26"},
-        {26, 29, Match::team1, "Winner #27"},
-        {27, 29, Match::team2, "Winner #28"},
-        {28, 30, Match::team1, "Winner #29"},
-        {29, 30, Match::team2, "Winner #30"},
+        {24, {28, Side::First}, "Winner #25"},
+        {25, {28, Side::Second}, "Winner #26"},
+        {26, {29, Side::First}, "Winner #27"},
+        {27, {29, Side::Second}, "Winner #28"},
+        {28, {30, Side::First}, "Winner #29"},
+        {29, {30, Side::Second}, "Winner #30"},
     }};
     for (const Step &s : kSteps)
-        vars.MatchTable[s.targetRow][s.targetSide] =
-            KnockoutWinner(vars.MatchTable[s.decided]).value_or(QString::fromLatin1(s.placeholder));
-    return KnockoutWinner(vars.MatchTable[30]).value_or(QStringLiteral("Winner"));
+        championship.matches[s.target.row].team(s.target.side) =
+            knockoutWinner(championship.matches[s.decided]).value_or(QString::fromLatin1(s.placeholder));
+    return knockoutWinner(championship.matches[kFinalRow]).value_or(QStringLiteral("Winner"));
 }
 
-QString GetStringLabel(const QString &goals, const QString &penalties)
+QString slotScore(const QString &goals, const QString &penalties)
 {
     if (!penalties.isEmpty())
         return u'(' + penalties + u')' + goals + u' ';
     return goals + u' ';
 }
 
-QString SlotText(const ModVars &vars, const BracketSlot &slot)
+QString slotText(const Championship &championship, const BracketSlot &slot)
 {
-    const MatchRow &row = vars.MatchTable[slot.row];
-    const bool first = slot.side == Match::team1;
-    return GetStringLabel(row[first ? Match::goals1 : Match::goals2],
-                          row[first ? Match::penalties1 : Match::penalties2]) +
-           row[slot.side];
+    const Match &match = championship.matches[slot.row];
+    return slotScore(match.score.goals(slot.side), match.score.penalties(slot.side)) + match.team(slot.side);
 }
 
-QString SideSpoken(const MatchRow &row, int side)
+QString sideSpoken(const Match &match, Side side)
 {
-    const bool first = side == Match::team1;
-    const QString &goals = row[first ? Match::goals1 : Match::goals2];
-    const QString &penalties = row[first ? Match::penalties1 : Match::penalties2];
-    QString spoken = row[side];
+    const QString &goals = match.score.goals(side);
+    const QString &penalties = match.score.penalties(side);
+    QString spoken = match.team(side);
     if (!goals.isEmpty())
         spoken += u' ' + goals;
     if (!penalties.isEmpty())
@@ -127,12 +122,12 @@ QString SideSpoken(const MatchRow &row, int side)
     return spoken;
 }
 
-QString MatchSpoken(const ModVars &vars, int row)
+QString matchSpoken(const Championship &championship, int row)
 {
-    const MatchRow &match = vars.MatchTable[row];
+    const Match &match = championship.matches[row];
     return QStringLiteral("Match %1: %2, %3")
         .arg(row + 1)
-        .arg(SideSpoken(match, Match::team1), SideSpoken(match, Match::team2));
+        .arg(sideSpoken(match, Side::First), sideSpoken(match, Side::Second));
 }
 
 } // namespace fixturo

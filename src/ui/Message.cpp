@@ -6,13 +6,13 @@ namespace fixturo {
 
 namespace {
 
-std::deque<MessageAnswer> &Answers()
+std::deque<MessageAnswer> &answers()
 {
     static std::deque<MessageAnswer> answers;
     return answers;
 }
 
-MessageAnswer &Fallback()
+MessageAnswer &fallback()
 {
     static MessageAnswer fallback;
     return fallback;
@@ -20,44 +20,44 @@ MessageAnswer &Fallback()
 
 } // namespace
 
-QMessageBox::StandardButton Message(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                    const QString &text, QMessageBox::StandardButtons buttons,
-                                    const QString &detail)
+QMessageBox::StandardButton showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, QMessageBox::StandardButtons buttons,
+                                        const QString &detail)
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     if (!detail.isEmpty())
         box.setDetailedText(detail);
-    return Message(box);
+    return showMessage(box);
 }
 
-QMessageBox::StandardButton Message(QMessageBox &box)
+QMessageBox::StandardButton showMessage(QMessageBox &box)
 {
-    if (!Answers().empty()) {
-        const MessageAnswer answer = std::move(Answers().front());
-        Answers().pop_front();
+    if (!answers().empty()) {
+        const MessageAnswer answer = std::move(answers().front());
+        answers().pop_front();
         return answer(box);
     }
-    if (Fallback())
-        return Fallback()(box);
+    if (fallback())
+        return fallback()(box);
     box.exec();
     const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
     return pressed == QMessageBox::NoButton ? box.standardButton(box.escapeButton()) : pressed;
 }
 
-void AnswerNextMessage(MessageAnswer answer)
+void answerNextMessage(MessageAnswer answer)
 {
-    Answers().push_back(std::move(answer));
+    answers().push_back(std::move(answer));
 }
 
-void SetMessageFallback(MessageAnswer answer)
+void setMessageFallback(MessageAnswer answer)
 {
-    Fallback() = std::move(answer);
+    fallback() = std::move(answer);
 }
 
-int PendingMessageAnswers()
+int pendingMessageAnswers()
 {
-    return static_cast<int>(Answers().size());
+    return static_cast<int>(answers().size());
 }
 
 } // namespace fixturo

@@ -1,6 +1,6 @@
 #include "ui/Pictures.h"
 
-#include "state/ModVars.h"
+#include "state/Championship.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,7 +17,7 @@ namespace {
 
 // Device pixels per device-independent pixel, rounded up to a whole number so
 // that a picture keeps its exact size in device-independent pixels.
-int PixelRatio()
+int pixelRatio()
 {
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     return std::max(1, static_cast<int>(std::ceil(ratio - 0.01)));
@@ -26,7 +26,7 @@ int PixelRatio()
 // Draws an SVG resource into a picture of `size` device-independent pixels:
 // on white when `opaque`, else on a transparent ground. Null when the file is
 // missing or unreadable.
-QImage Render(const QString &path, QSize size, int ratio, bool opaque)
+QImage render(const QString &path, QSize size, int ratio, bool opaque)
 {
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
@@ -45,9 +45,9 @@ QImage Render(const QString &path, QSize size, int ratio, bool opaque)
 // A picture of `size` device-independent pixels, kept in the pixmap cache: the
 // group tables reload all their flags on every refresh. SVG drawings are drawn
 // at that size; bitmaps are scaled to it.
-QPixmap Picture(const QString &path, QSize size, bool opaque)
+QPixmap picture(const QString &path, QSize size, bool opaque)
 {
-    const int ratio = PixelRatio();
+    const int ratio = pixelRatio();
     const QString key =
         QStringLiteral("fixturo:%1:%2x%3@%4").arg(path).arg(size.width()).arg(size.height()).arg(ratio);
     QPixmap pixmap;
@@ -55,7 +55,7 @@ QPixmap Picture(const QString &path, QSize size, bool opaque)
         return pixmap;
     QImage image;
     if (path.endsWith(QLatin1String(".svg"))) {
-        image = Render(path, size, ratio, opaque);
+        image = render(path, size, ratio, opaque);
     } else {
         image = QImage(path).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image.setDevicePixelRatio(ratio);
@@ -68,9 +68,9 @@ QPixmap Picture(const QString &path, QSize size, bool opaque)
 
 // Pointers are drawn at their own size: not every platform scales a pointer
 // picture by its pixel ratio.
-QCursor Pointer(const QString &path, QSize size, QPoint hotSpot, Qt::CursorShape fallback)
+QCursor pointer(const QString &path, QSize size, QPoint hotSpot, Qt::CursorShape fallback)
 {
-    const QImage image = Render(path, size, 1, false);
+    const QImage image = render(path, size, 1, false);
     if (image.isNull())
         return QCursor(fallback);
     return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
@@ -78,54 +78,53 @@ QCursor Pointer(const QString &path, QSize size, QPoint hotSpot, Qt::CursorShape
 
 } // namespace
 
-QPixmap FlagPicture(const QString &name)
+QPixmap flagPicture(const QString &team)
 {
-    if (!HasFlag(name))
+    if (!hasFlag(team))
         return {};
-    const QString key = FlagKey(name);
-    return Picture(QStringLiteral(":/flags/%1.png").arg(key), FlagSize(name), true);
+    return picture(QStringLiteral(":/flags/%1.png").arg(flagKey(team)), flagSize(team), true);
 }
 
-QPixmap StadiumPicture(Stadium stadium)
+QPixmap stadiumPicture(Stadium stadium)
 {
     switch (stadium) {
     case Stadium::JakobPark:
-        return Picture(QStringLiteral(":/jakobpark.svg"), {564, 372}, true);
+        return picture(QStringLiteral(":/jakobpark.svg"), {564, 372}, true);
     case Stadium::ErnstHappel:
-        return Picture(QStringLiteral(":/ernsthappel.svg"), {200, 73}, true);
+        return picture(QStringLiteral(":/ernsthappel.svg"), {200, 73}, true);
     }
     return {};
 }
 
-QPixmap AboutPicture()
+QPixmap aboutPicture()
 {
-    return Picture(QStringLiteral(":/about.svg"), {640, 480}, true);
+    return picture(QStringLiteral(":/about.svg"), {640, 480}, true);
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
     QIcon icon;
     for (const int side : {16, 32, 48}) {
-        const QImage image = Render(QStringLiteral(":/icon.svg"), {side, side}, 1, false);
+        const QImage image = render(QStringLiteral(":/icon.svg"), {side, side}, 1, false);
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
 
-QCursor MatchCursor()
+QCursor matchCursor()
 {
-    return Pointer(QStringLiteral(":/pointers/match.svg"), {16, 16}, {8, 8}, Qt::PointingHandCursor);
+    return pointer(QStringLiteral(":/pointers/match.svg"), {16, 16}, {8, 8}, Qt::PointingHandCursor);
 }
 
-QCursor CrossCursor()
+QCursor crossCursor()
 {
-    return Pointer(QStringLiteral(":/pointers/cross.svg"), {32, 32}, {16, 16}, Qt::CrossCursor);
+    return pointer(QStringLiteral(":/pointers/cross.svg"), {32, 32}, {16, 16}, Qt::CrossCursor);
 }
 
-QCursor LinkCursor()
+QCursor linkCursor()
 {
-    return Pointer(QStringLiteral(":/pointers/link.svg"), {32, 32}, {11, 1}, Qt::PointingHandCursor);
+    return pointer(QStringLiteral(":/pointers/link.svg"), {32, 32}, {11, 1}, Qt::PointingHandCursor);
 }
 
 } // namespace fixturo

@@ -13,22 +13,22 @@ namespace fixturo {
 // The flag of a team name, found by the name with every space removed,
 // compared without case; a null pixmap for a name without a flag. A flag is
 // opaque, 20 pixels wide and 13 high (Croatia 10, Germany 12).
-QPixmap FlagPicture(const QString &name);
+QPixmap flagPicture(const QString &team);
 
 // The result dialog's stadiums: St. Jakob-Park 564 by 372, Ernst Happel 200 by 73.
 enum class Stadium { JakobPark, ErnstHappel };
-QPixmap StadiumPicture(Stadium stadium);
+QPixmap stadiumPicture(Stadium stadium);
 
 // The about window's picture, 640 by 480.
-QPixmap AboutPicture();
+QPixmap aboutPicture();
 
 // The program icon, 48 by 48 among other sizes.
-QIcon ProgramIcon();
+QIcon programIcon();
 
 // Pointers: a small football (16 by 16) over match areas and "Second Round",
 // a cross over the about picture, a pointing hand over the home-page link.
-QCursor MatchCursor();
-QCursor CrossCursor();
-QCursor LinkCursor();
+QCursor matchCursor();
+QCursor crossCursor();
+QCursor linkCursor();
 
 } // namespace fixturo

@@ -5,7 +5,7 @@
 
 namespace fixturo {
 
-QFont LayoutFont(const char *family, qreal points, bool bold)
+QFont layoutFont(const char *family, qreal points, bool bold)
 {
     QFont font(QString::fromLatin1(family));
     font.setPointSizeF(points);
@@ -13,14 +13,14 @@ QFont LayoutFont(const char *family, qreal points, bool bold)
     return font;
 }
 
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text,
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text,
                   Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
@@ -31,7 +31,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
     return label;
 }
 
-void CentreOnScreen(QWidget *window)
+void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = window->screen()) {
         QRect frame = window->frameGeometry();

@@ -14,17 +14,17 @@ namespace fixturo {
 // Helpers that every window's layout uses.
 
 // A font of the layouts: a family at a size in points, bold or not.
-QFont LayoutFont(const char *family, qreal points, bool bold = false);
+QFont layoutFont(const char *family, qreal points, bool bold = false);
 
 // Sets one colour of a widget's palette.
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 
 // A plain-text label, named and placed; the alignment is a label's usual one
 // unless told.
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {},
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {},
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
 // Moves a window so that its frame is centred on its screen.
-void CentreOnScreen(QWidget *window);
+void centreOnScreen(QWidget *window);
 
 } // namespace fixturo

@@ -6,7 +6,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // A message box that no test expected is a failure, answered so that the test goes on.
-    fixturo::SetMessageFallback([](const QMessageBox &box) {
+    fixturo::setMessageFallback([](const QMessageBox &box) {
         ADD_FAILURE() << "unexpected message: " << box.text().toStdString();
         return QMessageBox::Ok;
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../core/test_util.h"
+#include "support/TestSupport.h"
 
 #include "ui/Message.h"
 
@@ -19,9 +19,9 @@ namespace fixturo::test {
 
 // Answers the next message box of the program with `button`, without showing
 // it; its text, then its detail text when it has one, are appended to `seen`.
-inline void AnswerMessage(QStringList *seen = nullptr, QMessageBox::StandardButton button = QMessageBox::Ok)
+inline void answerMessage(QStringList *seen = nullptr, QMessageBox::StandardButton button = QMessageBox::Ok)
 {
-    AnswerNextMessage([seen, button](const QMessageBox &box) {
+    answerNextMessage([seen, button](const QMessageBox &box) {
         if (seen) {
             *seen << box.text();
             if (!box.detailedText().isEmpty())
@@ -34,7 +34,7 @@ inline void AnswerMessage(QStringList *seen = nullptr, QMessageBox::StandardButt
 // Runs `then` on the next modal window of type T once it is active, from inside
 // the exec() that the caller enters next. A window that never comes, or that
 // `then` leaves open, fails the test and is closed.
-template <typename T> void OnNext(std::function<void(T *)> then)
+template <typename T> void onNext(std::function<void(T *)> then)
 {
     QTimer::singleShot(0, [then] {
         T *window = nullptr;
@@ -42,15 +42,14 @@ template <typename T> void OnNext(std::function<void(T *)> then)
                 [&] { return (window = qobject_cast<T *>(QApplication::activeModalWidget())); }) &&
             QTest::qWaitForWindowActive(window))
             then(window);
-        EXPECT_TRUE(window && !window->isVisible())
-            << T::staticMetaObject.className() << " never came or stayed";
-        if (window)
-            window->close();
+        ASSERT_TRUE(window) << T::staticMetaObject.className() << " never came";
+        EXPECT_FALSE(window->isVisible()) << T::staticMetaObject.className() << " stayed open";
+        window->close();
     });
 }
 
 // The named child of a window, of type T; records a failure when there is none.
-template <typename T = QLabel> T *NamedChild(const QObject &parent, const QString &name)
+template <typename T = QLabel> T *namedChild(const QObject &parent, const QString &name)
 {
     T *child = parent.findChild<T *>(name);
     if (!child)
@@ -58,25 +57,25 @@ template <typename T = QLabel> T *NamedChild(const QObject &parent, const QStrin
     return child;
 }
 
-// The texts of the named labels, joined by '|'.
-inline QString Texts(const QObject &window, const QStringList &names)
+// The texts of the named labels.
+inline QStringList texts(const QObject &window, const QStringList &names)
 {
     QStringList texts;
     for (const QString &name : names)
-        if (const QLabel *label = NamedChild(window, name))
+        if (const QLabel *label = namedChild(window, name))
             texts << label->text();
-    return texts.join(u'|');
+    return texts;
 }
 
 // The addresses handed to the web browser while it lives.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
     ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     QList<QUrl> urls;
 public slots:
-    void Open(const QUrl &url) { urls << url; }
+    void open(const QUrl &url) { urls << url; }
 };
 
 } // namespace fixturo::test

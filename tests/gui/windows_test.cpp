@@ -3,12 +3,12 @@
 
 #include "gui_util.h"
 
-#include "ui/Frm2Round.h"
-#include "ui/FrmAbout.h"
-#include "ui/FrmMain.h"
-#include "ui/FrmMatch.h"
-#include "ui/FrmSelectMan.h"
+#include "storage/ResultsFile.h"
+#include "ui/BracketDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/ManualOrderDialog.h"
 #include "ui/Pictures.h"
+#include "ui/ResultDialog.h"
 #include "ui/Twips.h"
 
 #include <QAbstractItemView>
@@ -30,37 +30,37 @@ namespace {
 struct Session {
     explicit Session(const QByteArray &content = {})
         : path(dir.filePath("results.txt")),
-          window((content.isEmpty() || WriteBytes(path, content), vars), path)
+          window((content.isEmpty() || writeBytes(path, content), championship), path)
     {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    QLabel *Line(int i) const { return NamedChild(window, QStringLiteral("lblDailySched_%1").arg(i)); }
-    bool Flag(const QString &name, const QString &team) const
-    {
-        return NamedChild(window, name)->pixmap().toImage() == FlagPicture(team).toImage();
-    }
+    QLabel *line(int row) const { return namedChild(window, QStringLiteral("scheduleLine%1").arg(row)); }
+    QImage picture(const QString &name) const { return namedChild(window, name)->pixmap().toImage(); }
     QTemporaryDir dir;
     QString path;
-    ModVars vars;
-    FrmMain window;
+    Championship championship;
+    MainWindow window;
 };
 
+// The result dialog's score boxes, in the order of a score.
+const char *const kScoreBoxes[] = {"goals1Box", "goals2Box", "penalties1Box", "penalties2Box"};
+
 // Retypes the result dialog's first boxes, an empty text clearing one, then presses OK when asked.
-void EnterScores(const QWidget &dialog, const QStringList &scores, bool ok = true)
+void enterScores(const QWidget &dialog, const QStringList &scores, bool ok = true)
 {
     for (int i = 0; i < scores.size(); ++i) {
-        auto *box = NamedChild<QLineEdit>(dialog, QStringLiteral("txtScore_%1").arg(i));
+        auto *box = namedChild<QLineEdit>(dialog, kScoreBoxes[i]);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClicks(box, scores[i]);
     }
     if (ok)
-        QTest::mouseClick(NamedChild<QPushButton>(dialog, "bOk"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 }
 
 // Moves the pointer onto a control from the window's corner, so that the window system reports the move.
-void PointAt(QWidget *widget, QPoint local = {})
+void pointAt(QWidget *widget, QPoint local = {})
 {
     QWidget *top = widget->window();
     QTest::mouseMove(top->windowHandle(), QPoint(1, 1));
@@ -69,7 +69,8 @@ void PointAt(QWidget *widget, QPoint local = {})
     QApplication::processEvents();
 }
 
-bool Highlighted(const QLabel *line)
+// Whether a schedule line shows the mark: the platform's control face behind it.
+bool marked(const QLabel *line)
 {
     return line->autoFillBackground() &&
            line->palette().color(QPalette::Window) == QApplication::palette().color(QPalette::Button);
@@ -78,57 +79,55 @@ bool Highlighted(const QLabel *line)
 TEST(MainWindow, StartsFromTheResultsFileOrWithoutOne)
 {
     Session fresh;
-    EXPECT_EQ(Texts(fresh.window, {"lblTeam_12", "lblTeam_13", "lblTeam_14", "lblTeam_15", "lblTable_15",
-                                   "lblDailySched_23"}),
-              "Greece|Russia|Spain|Sweden|0  0 0 0 0  0|Wednesday 18 June 2008   Russia  -  Sweden");
-    EXPECT_TRUE(fresh.Flag("ImgFlagRound_0", "Switzerland") && fresh.Flag("ImgFlagRound_47", "Sweden"));
+    EXPECT_EQ(
+        texts(fresh.window, {"team_12", "team_13", "team_14", "team_15", "standing_15", "scheduleLine23"}),
+        QStringList({"Greece", "Russia", "Spain", "Sweden", "0  0 0 0 0  0",
+                     "Wednesday 18 June 2008   Russia  -  Sweden"}));
+    EXPECT_EQ(fresh.picture("scheduleFlag_0"), flagPicture("Switzerland").toImage());
+    EXPECT_EQ(fresh.picture("scheduleFlag_47"), flagPicture("Sweden").toImage());
     EXPECT_FALSE(QFile::exists(fresh.path)) << "starting writes nothing";
-    EXPECT_EQ(NamedChild(fresh.window, "v")->palette().color(QPalette::Window), QColor(0, 64, 64));
 
     // Group A played: Portugal and Turkey on 6, Czech Republic beat Switzerland.
-    ModVars played = FreshState();
-    const QStringList goals = QString("0 1 2 0 1 3 1 2 2 0 3 2").split(' ');
-    for (int i = 0; const int row : {0, 1, 8, 9, 16, 17})
-        SetScore(played, row, goals[2 * i], goals[2 * i + 1]), ++i;
-    Session s(ResultsLine(played));
-    EXPECT_EQ(Texts(s.window, {"lblTeam_0", "lblTeam_1", "lblTeam_2", "lblTeam_3", "lblTable_0", "lblTable_3",
-                               "lblDailySched_0"}),
-              "Portugal|Turkey|Czech Republic|Switzerland|6  2 0 1 5  3|3  1 0 2 3  3|"
-              "Saturday 7 June 2008   Switzerland 0 - 1 Czech Republic");
-    EXPECT_TRUE(s.Flag("ImgFlag_2", "Czech Republic") && s.Flag("ImgFlag_3", "Switzerland"));
+    Championship played = initialChampionship();
+    const std::pair<int, Score> groupA[] = {{0, {"0", "1"}}, {1, {"2", "0"}},  {8, {"1", "3"}},
+                                            {9, {"1", "2"}}, {16, {"2", "0"}}, {17, {"3", "2"}}};
+    for (const auto &[row, score] : groupA)
+        played.matches[row].score = score;
+    Session s(resultsLine(played));
+    EXPECT_EQ(texts(s.window,
+                    {"team_0", "team_1", "team_2", "team_3", "standing_0", "standing_3", "scheduleLine0"}),
+              QStringList({"Portugal", "Turkey", "Czech Republic", "Switzerland", "6  2 0 1 5  3",
+                           "3  1 0 2 3  3", "Saturday 7 June 2008   Switzerland 0 - 1 Czech Republic"}));
+    EXPECT_EQ(s.picture("teamFlag_2"), flagPicture("Czech Republic").toImage());
+    EXPECT_EQ(s.picture("teamFlag_3"), flagPicture("Switzerland").toImage());
 
     UrlCatcher catcher; // a team's name opens its page
-    QTest::mouseClick(NamedChild(s.window, "lblTeam_5"), Qt::LeftButton);
+    QTest::mouseClick(namedChild(s.window, "team_5"), Qt::LeftButton);
     EXPECT_EQ(catcher.urls,
               QList<QUrl>({QUrl("https://en.wikipedia.org/wiki/Croatia_national_football_team")}));
 
     // A file that a save would not write back the same is copied first, and that is told.
     const QByteArray unreadable = "\r\n1,0|2,2|what a save would lose\r\n";
     QStringList seen;
-    AnswerMessage(&seen);
+    answerMessage(&seen);
     Session kept(unreadable);
-    EXPECT_TRUE(QTest::qWaitFor([] { return PendingMessageAnswers() == 0; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return pendingMessageAnswers() == 0; }, 5000));
     EXPECT_TRUE(seen.value(0).contains(QDir::toNativeSeparators(kept.path + ".bak")));
-    EXPECT_EQ(FileBytes(kept.path + ".bak"), unreadable);
+    EXPECT_EQ(fileBytes(kept.path + ".bak"), unreadable);
 }
 
-TEST(MainWindow, PointerHighlightsTheScheduleLineUnderIt)
+TEST(MainWindow, PointerMarksTheScheduleLineUnderIt)
 {
     Session s;
-    PointAt(s.Line(3));
-    EXPECT_TRUE(s.vars.SelectedMatch == 3 && Highlighted(s.Line(3)));
-    PointAt(s.Line(7));
-    EXPECT_TRUE(!Highlighted(s.Line(3)) && Highlighted(s.Line(7)));
-    // Off the lines, over the panel: the look goes, the selection stays.
-    QLabel *panel = NamedChild(s.window, "v");
-    PointAt(panel, QPoint(2, panel->height() / 2));
-    EXPECT_FALSE(Highlighted(s.Line(7)));
-    EXPECT_EQ(s.vars.SelectedMatch, 7);
-    // A knockout match chosen in the bracket: the highlighted line still goes back.
-    PointAt(s.Line(5));
-    s.vars.SelectedMatch = 27;
-    PointAt(panel, QPoint(2, panel->height() / 2));
-    EXPECT_FALSE(Highlighted(s.Line(5)));
+    pointAt(s.line(3));
+    EXPECT_TRUE(marked(s.line(3)));
+    pointAt(s.line(7));
+    EXPECT_FALSE(marked(s.line(3)));
+    EXPECT_TRUE(marked(s.line(7)));
+    // Off the lines, over the panel: the mark goes.
+    QWidget *panel = namedChild<QWidget>(s.window, "schedule");
+    pointAt(panel, QPoint(2, panel->height() / 2));
+    EXPECT_FALSE(marked(s.line(7)));
 }
 
 // The export items write the file picked in the file dialog; a name without an extension takes the
@@ -136,220 +135,226 @@ TEST(MainWindow, PointerHighlightsTheScheduleLineUnderIt)
 TEST(MainWindow, ExportsToTheFileChosenInTheDialog)
 {
     Session s;
+    struct Case {
+        const char *name, *action, *type, *typed, *written, *start;
+    };
     // clang-format off
-    for (const auto &[item, type, name, written, start] : {
-             std::tuple{"MnuExport", "SVG drawing (*.svg)", "drawing", "drawing.svg", "<?xml"}, {"MnuExport", "PNG picture (*.png)", "picture", "picture.png", "\x89PNG"},
-             {"MnuExport", "PNG picture (*.png)", "document.pdf", "document.pdf", "%PDF"}, {"MnuExportCsv", "CSV file (*.csv)", "list", "list", "Number,"}}) {
-        // clang-format on
-        OnNext<QFileDialog>([&s, type = type, name = name](QFileDialog *dialog) {
+    const Case cases[] = {
+        {.name = "svg type, no extension", .action = "exportAction", .type = "SVG drawing (*.svg)", .typed = "drawing", .written = "drawing.svg", .start = "<?xml"},
+        {.name = "png type, no extension", .action = "exportAction", .type = "PNG picture (*.png)", .typed = "picture", .written = "picture.png", .start = "\x89PNG"},
+        {.name = "typed extension over the type", .action = "exportAction", .type = "PNG picture (*.png)", .typed = "document.pdf", .written = "document.pdf", .start = "%PDF"},
+        {.name = "csv keeps the typed name", .action = "exportCsvAction", .type = "CSV file (*.csv)", .typed = "list", .written = "list", .start = "Number,"},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        onNext<QFileDialog>([&](QFileDialog *dialog) {
             dialog->setOption(QFileDialog::DontConfirmOverwrite); // no question that could wait unanswered
-            dialog->selectNameFilter(QString::fromLatin1(type));
-            NamedChild<QLineEdit>(*dialog, "fileNameEdit")
-                ->setText(s.dir.filePath(QString::fromLatin1(name)));
+            dialog->selectNameFilter(c.type);
+            namedChild<QLineEdit>(*dialog, "fileNameEdit")->setText(s.dir.filePath(c.typed));
             static_cast<QDialog *>(dialog)->accept();
         });
-        NamedChild<QAction>(s.window, item)->trigger();
-        EXPECT_TRUE(FileBytes(s.dir.filePath(QString::fromLatin1(written))).startsWith(start)) << written;
+        namedChild<QAction>(s.window, c.action)->trigger();
+        EXPECT_TRUE(fileBytes(s.dir.filePath(c.written)).startsWith(c.start));
     }
 }
 
-class MatchDialog : public ::testing::Test {
+class ResultWindow : public ::testing::Test {
 protected:
-    // Sets the row's goals and penalties ("g1|g2|p1|p2") when given, then opens the dialog on it.
-    void Open(int row, const QString &scores = {})
+    // Opens the dialog on `row`, the row's score stored as `stored`.
+    void open(int row, const Score &stored = {})
     {
-        for (int i = 0; const QString &score : scores.split(u'|', Qt::SkipEmptyParts))
-            m_vars.MatchTable[row][Match::goals1 + i++] = score;
-        m_vars.SelectedMatch = static_cast<std::int16_t>(row);
-        m_dlg = std::make_unique<FrmMatch>(m_vars, &m_parent);
-        m_dlg->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
+        m_championship.matches[row].score = stored;
+        m_dialog = std::make_unique<ResultDialog>(m_championship, row, &m_parent);
+        m_dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
-    // The four boxes as shown: "-" when hidden, "*" after a greyed one.
-    QString Boxes() const
-    {
-        QStringList texts;
-        for (int i = 0; i < 4; ++i) {
-            const auto *box = NamedChild<QLineEdit>(*m_dlg, QStringLiteral("txtScore_%1").arg(i));
-            texts << (!box->isVisibleTo(m_dlg.get())
-                          ? QStringLiteral("-")
-                          : box->text() + (box->palette().color(QPalette::Base) != Qt::white ? "*" : ""));
-        }
-        return texts.join(u'|');
-    }
-    QString Scores(int row) const
-    {
-        const MatchRow &r = m_vars.MatchTable[row];
-        return QStringList{r[Match::goals1], r[Match::goals2], r[Match::penalties1], r[Match::penalties2]}
-            .join(u'|');
-    }
+    QLineEdit *box(int i) const { return namedChild<QLineEdit>(*m_dialog, kScoreBoxes[i]); }
 
-    ModVars m_vars = FreshState();
+    Championship m_championship = initialChampionship();
     QWidget m_parent;
-    std::unique_ptr<FrmMatch> m_dlg;
+    std::unique_ptr<ResultDialog> m_dialog;
 };
 
-TEST_F(MatchDialog, ShowsTheMatchAndItsStadiumWithFocusOnOk)
+TEST_F(ResultWindow, ShowsTheMatchAndItsStadiumWithFocusOnOk)
 {
-    Open(0);
-    EXPECT_EQ(m_dlg->windowTitle(), "Match #1  Group A");
-    EXPECT_EQ(Texts(*m_dlg, {"lblMyMatchNum", "lblMatchInfo", "lblTeam1", "lblTeam2"}),
-              "Match #1|18:00  Saturday 7 June 2008  Basel  St. Jakob-Park|Switzerland|Czech Republic");
-    EXPECT_EQ(m_dlg->focusWidget(), NamedChild<QPushButton>(*m_dlg, "bOk"));
-    EXPECT_TRUE(NamedChild(*m_dlg, "JakobPark")->isVisibleTo(m_dlg.get()));
-    Open(24); // placeholder teams until groups A and B are complete
-    EXPECT_EQ(Texts(*m_dlg, {"lblTeam1", "lblPenalties"}), "Winner Grp A|PENALTIES");
-    EXPECT_TRUE(NamedChild(*m_dlg, "ImgFlagRound_0")->pixmap().isNull());
+    open(0);
+    EXPECT_EQ(m_dialog->windowTitle(), "Match #1  Group A");
+    EXPECT_EQ(texts(*m_dialog, {"matchTitleLabel", "matchInfoLabel", "team1Label", "team2Label"}),
+              QStringList({"Match #1", "18:00  Saturday 7 June 2008  Basel  St. Jakob-Park", "Switzerland",
+                           "Czech Republic"}));
+    EXPECT_EQ(m_dialog->focusWidget(), namedChild<QPushButton>(*m_dialog, "okButton"));
+    EXPECT_TRUE(namedChild(*m_dialog, "jakobParkPicture")->isVisibleTo(m_dialog.get()));
+    open(24); // placeholder teams until groups A and B are complete
+    EXPECT_EQ(texts(*m_dialog, {"team1Label", "penaltiesCaption"}),
+              QStringList({"Winner Grp A", "PENALTIES"}));
+    EXPECT_TRUE(namedChild(*m_dialog, "team1Flag")->pixmap().isNull());
 }
 
-// Typed over the first boxes (an empty text clears one), then OK: the boxes as shown before OK,
-// the refusal's box, the row as stored after.
-TEST_F(MatchDialog, OkStoresOrRefusesWhatWasTyped)
+// Typed over the first boxes (an empty text clears one), then OK: the boxes before OK, the refusal, the
+// score accepted.
+TEST_F(ResultWindow, OkAcceptsOrRefusesWhatWasTyped)
 {
+    struct Case {
+        const char *name;
+        int row;
+        Score stored;
+        QStringList typed;
+        QStringList shown;   // the four boxes' texts before OK
+        bool penaltiesAsked; // the penalty boxes shown, the goal boxes greyed
+        QString refusal;     // the message that keeps the dialog open
+        QStringList accepted = {"", "", "", ""};
+    };
     // clang-format off
-    const std::tuple<int, const char *, const char *, const char *, const char *, const char *> cases[] = {
-        // row, stored before, typed, shown, refusal, stored after
-        {30, "1|1|3|2", "1|", "1||-|-", "Insert the Results", "1|1|3|2"}, {30, "1|1|3|2", "|", "||-|-", "", "|||"},
-        {24, "", "1|01", "1*|01*||", "Insert the Results of Penalties", "|||"}, // a draw by value
-        {24, "", "1|01|4|03", "1*|01*|4|03", "", "1|01|4|03"},
-        {25, "1|1|5|4", "", "1*|1*|5|4", "", "1|1|5|4"}, {25, "1|1|5|4", "2", "2|1|-|-", "", "2|1||"}, // goals that differ drop the penalties
-        {0, "", "a-4 b7.1|07", "47|07|-|-", "", "47|07||"}}; // digits only, two at most
+    const Case cases[] = {
+        {.name = "final, second goals emptied", .row = 30, .stored = {"1", "1", "3", "2"}, .typed = {"1", ""}, .shown = {"1", "", "", ""}, .penaltiesAsked = false, .refusal = "Insert the Results"},
+        {.name = "final emptied", .row = 30, .stored = {"1", "1", "3", "2"}, .typed = {"", ""}, .shown = {"", "", "", ""}, .penaltiesAsked = false},
+        {.name = "a draw by value", .row = 24, .stored = {}, .typed = {"1", "01"}, .shown = {"1", "01", "", ""}, .penaltiesAsked = true, .refusal = "Insert the Results of Penalties"},
+        {.name = "a draw decided on penalties", .row = 24, .stored = {}, .typed = {"1", "01", "4", "03"}, .shown = {"1", "01", "4", "03"}, .penaltiesAsked = true, .accepted = {"1", "01", "4", "03"}},
+        {.name = "stored penalties kept", .row = 25, .stored = {"1", "1", "5", "4"}, .typed = {}, .shown = {"1", "1", "5", "4"}, .penaltiesAsked = true, .accepted = {"1", "1", "5", "4"}},
+        {.name = "goals that differ drop the penalties", .row = 25, .stored = {"1", "1", "5", "4"}, .typed = {"2"}, .shown = {"2", "1", "", ""}, .penaltiesAsked = false, .accepted = {"2", "1", "", ""}},
+        {.name = "digits only, two at most", .row = 0, .stored = {}, .typed = {"a-4 b7.1", "07"}, .shown = {"47", "07", "", ""}, .penaltiesAsked = false, .accepted = {"47", "07", "", ""}},
+    };
     // clang-format on
-    for (const auto &[row, before, typed, shown, refusal, after] : cases) {
-        SCOPED_TRACE(std::to_string(row) + " " + typed);
-        Open(row, QString::fromLatin1(before));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        open(c.row, c.stored);
         QStringList seen;
-        if (*refusal)
-            AnswerMessage(&seen);
-        EnterScores(*m_dlg, *typed ? QString::fromLatin1(typed).split(u'|') : QStringList(), false);
-        EXPECT_EQ(Boxes(), shown);
-        QTest::mouseClick(NamedChild<QPushButton>(*m_dlg, "bOk"), Qt::LeftButton);
-        EXPECT_EQ(seen.value(0), refusal);
-        EXPECT_EQ(m_dlg->isVisible(), *refusal != 0);
-        EXPECT_EQ(Scores(row), after);
+        if (!c.refusal.isEmpty())
+            answerMessage(&seen);
+        enterScores(*m_dialog, c.typed, false);
+        EXPECT_EQ(QStringList({box(0)->text(), box(1)->text(), box(2)->text(), box(3)->text()}), c.shown);
+        for (int i : {2, 3})
+            EXPECT_EQ(box(i)->isVisibleTo(m_dialog.get()), c.penaltiesAsked) << kScoreBoxes[i];
+        for (int i : {0, 1})
+            EXPECT_EQ(box(i)->palette().color(QPalette::Base) != Qt::white, c.penaltiesAsked)
+                << kScoreBoxes[i];
+        QTest::mouseClick(namedChild<QPushButton>(*m_dialog, "okButton"), Qt::LeftButton);
+        EXPECT_EQ(seen.value(0), c.refusal);
+        EXPECT_EQ(m_dialog->isVisible(), !c.refusal.isEmpty());
+        const Score accepted = m_dialog->score();
+        EXPECT_EQ(QStringList({accepted.goals1, accepted.goals2, accepted.penalties1, accepted.penalties2}),
+                  c.accepted);
     }
 }
 
 // Every group match 0-0 and the manual order on the fixture order: the quarter-finals are
-// Portugal - Croatia, Austria - Turkey, France - Russia, Greece - Italy.
+// Portugal - Croatia, Austria - Turkey, France - Russia, Greece - Italy. The scores the bracket
+// reports are stored, as the main window does.
 class BracketWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        QObject::connect(&m_window, &BracketDialog::resultEntered,
+                         [this](int row, const Score &score) { m_championship.matches[row].score = score; });
         m_window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
     }
-    QString Slots(int a, int b) const
-    {
-        return Texts(m_window, {QStringLiteral("lblTeam_%1").arg(a), QStringLiteral("lblTeam_%1").arg(b)});
-    }
-    QImage Flag(int i) const
-    {
-        return NamedChild(m_window, QStringLiteral("ImgFlagRound_%1").arg(i))->pixmap().toImage();
-    }
+    QImage picture(const QString &name) const { return namedChild(m_window, name)->pixmap().toImage(); }
     // A press over the middle of `target`, sent to the window so that whatever lies on top receives it.
-    void ClickOn(const QString &target)
+    void clickOn(const QString &target)
     {
-        const QLabel *label = NamedChild(m_window, target);
+        const QLabel *label = namedChild(m_window, target);
         QTest::mouseClick(m_window.windowHandle(), Qt::LeftButton, {},
                           label->mapTo(&m_window, label->rect().center()));
     }
-    // Presses a match area and types the scores into the dialog it opens.
-    void Play(int area, const QStringList &scores)
+    // Presses the area of match `number` and types the scores into the dialog it opens.
+    void play(int number, const QStringList &scores)
     {
-        OnNext<FrmMatch>([&](FrmMatch *dialog) { EnterScores(*dialog, scores); });
-        m_vars.SelectedMatch = 30; // where the pointer crossed last: the press decides
-        ClickOn(QStringLiteral("lblMatch_%1").arg(area));
+        onNext<ResultDialog>([&](ResultDialog *dialog) { enterScores(*dialog, scores); });
+        clickOn(QStringLiteral("matchArea_%1").arg(number));
     }
 
-    ModVars m_vars = [] {
-        ModVars vars = FreshState();
+    Championship m_championship = [] {
+        Championship championship = initialChampionship();
         for (int r = 0; r < kGroupMatchCount; ++r)
-            SetScore(vars, r, "0", "0");
-        vars.TeamList[0] = u'1';
-        vars.ManualOrderFlag = 1;
-        DialogRefreshSequence(vars, {});
-        return vars;
+            championship.matches[r].score = {"0", "0"};
+        championship.manualOrder.readText(QString::fromLatin1(ManualOrder::kInitialText).replace(0, 1, "1"));
+        refreshAfterEdit(championship, {});
+        return championship;
     }();
-    Frm2Round m_window{m_vars};
+    BracketDialog m_window{m_championship};
 };
 
 TEST_F(BracketWindow, KnockoutStagePlayedThroughTheResultDialogTheLinkAndExit)
 {
     // The marks on the first quarter-final's slots, below the flags; the author's link on its grey.
     const QImage drawn = m_window.grab().toImage();
-    EXPECT_TRUE(drawn.pixel(Twips(1140), Twips(1200)) == qRgb(0, 0, 0) &&
-                drawn.pixel(Twips(1140), Twips(2000)) == qRgb(0, 0, 0));
-    EXPECT_EQ(drawn.pixel(Twips(4230), Twips(990)), qRgb(224, 224, 224));
-    const QImage portugal = FlagPicture("Portugal").toImage();
-    Play(28, {"2", "1"}); // #25 won outright
-    EXPECT_EQ(Slots(16, 24), "2 Portugal| Portugal");
-    EXPECT_EQ(Flag(3), portugal);
-    Play(29, {"1", "1", "3", "4"}); // #26 to the second side on penalties
-    EXPECT_EQ(Slots(18, 25), "(3)1 Austria| Turkey");
-    Play(32, {"0", "0", "6", "5"}); // semi-final #29 to the first side on penalties
-    Play(35, {"1", "0"});           // the final, against the other semi-final's placeholder
-    EXPECT_EQ(Slots(31, 31), "Portugal|Portugal");
-    EXPECT_EQ(Flag(0), portugal);
+    EXPECT_EQ(drawn.pixel(twips(1140), twips(1200)), qRgb(0, 0, 0));
+    EXPECT_EQ(drawn.pixel(twips(1140), twips(2000)), qRgb(0, 0, 0));
+    EXPECT_EQ(drawn.pixel(twips(4230), twips(990)), qRgb(224, 224, 224));
+    play(25, {"2", "1"}); // won outright
+    EXPECT_EQ(texts(m_window, {"slot_0", "slot_8"}), QStringList({"2 Portugal", " Portugal"}));
+    EXPECT_EQ(picture("slotFlag_8"), flagPicture("Portugal").toImage());
+    play(26, {"1", "1", "3", "4"}); // to the second side on penalties
+    EXPECT_EQ(texts(m_window, {"slot_2", "slot_9"}), QStringList({"(3)1 Austria", " Turkey"}));
+    play(29, {"0", "0", "6", "5"}); // the semi-final to the first side on penalties
+    play(31, {"1", "0"});           // the final, against the other semi-final's placeholder
+    EXPECT_EQ(namedChild(m_window, "championLabel")->text(), "Portugal");
+    EXPECT_EQ(picture("championFlag"), flagPicture("Portugal").toImage());
     // #25 cleared after its semi-final: the placeholder comes back, the results stay.
-    Play(28, {"", ""});
-    EXPECT_EQ(Slots(16, 24), " Portugal|(6)0 Winner #25");
-    EXPECT_EQ(Flag(3), portugal);
+    play(25, {"", ""});
+    EXPECT_EQ(texts(m_window, {"slot_0", "slot_8"}), QStringList({" Portugal", "(6)0 Winner #25"}));
+    EXPECT_EQ(picture("slotFlag_8"), flagPicture("Portugal").toImage());
 
     UrlCatcher catcher; // the author's link opens its page; Exit closes
-    ClickOn("Label3");
-    EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl(NamedChild(m_window, "Label3")->text())}));
-    QTest::mouseClick(NamedChild<QPushButton>(m_window, "bExit"), Qt::LeftButton);
+    clickOn("homePageLink");
+    EXPECT_EQ(catcher.urls, QList<QUrl>({QUrl(QString::fromLatin1(BracketDialog::kHomePage))}));
+    QTest::mouseClick(namedChild<QPushButton>(m_window, "exitButton"), Qt::LeftButton);
     EXPECT_FALSE(m_window.isVisible());
 }
 
-QComboBox *List(const QWidget &window, int group, int k)
+// The list of place `place` (1 to 4) of group `group` (0 to 3).
+QComboBox *placeList(const QWidget &window, int group, int place)
 {
-    static const char *const names[] = {"CmbSelectTeam", "CmbSelectTeamB", "CmbSelectTeamc",
-                                        "CmbSelectTeamd"};
-    return NamedChild<QComboBox>(window, QStringLiteral("%1_%2").arg(names[group]).arg(k));
+    return namedChild<QComboBox>(window,
+                                 QStringLiteral("placeList_%1%2").arg(QChar(u'A' + group)).arg(place));
 }
 
-// The sixteen lists as shown, and then the stored switch and order.
-QStringList Shown(const QWidget &window, const ModVars &vars)
+// The sixteen lists as shown, group by group.
+QStringList shownOrder(const QWidget &window)
 {
     QStringList texts;
-    for (int k = 0; k < kGroupCount * kTeamsPerGroup; ++k)
-        texts << List(window, k / kTeamsPerGroup, k % kTeamsPerGroup)->currentText();
-    return texts << QString::number(vars.ManualOrderFlag) + vars.TeamList.left(2);
+    for (int g = 0; g < kGroupCount; ++g)
+        for (int place = 1; place <= kTeamsPerGroup; ++place)
+            texts << placeList(window, g, place)->currentText();
+    return texts;
 }
 
-// The lists show the stored order, an unknown name as an empty list; OK stores nothing until
-// every list is filled, then the order and the switch, "0," with the switch off.
+// The lists show the stored order, an unknown name as an empty list; OK accepts nothing until every
+// list is filled, then the order with the switch.
 TEST(ManualOrderWindow, ListsAndOk)
 {
-    const QStringList names = QString::fromLatin1(kInitialTeamList).split(u',').mid(1);
-    ModVars vars = FreshState();
+    const QString initial = QString::fromLatin1(ManualOrder::kInitialText);
+    const QStringList names = initial.split(u',').mid(1);
+    Championship championship = initialChampionship();
     // A line break is dropped, an unknown name leaves its list empty, a seventeenth name is ignored.
-    vars.TeamList = "0," + names.mid(0, 15).join(u',') + "\n,Brazil,Sweden";
-    FrmSelectMan window(vars);
-    EXPECT_EQ(Shown(window, vars), names.mid(0, 15) + QStringList({"", "00,"}));
+    championship.manualOrder.readText("0," + names.mid(0, 15).join(u',') + "\n,Brazil,Sweden");
+    ManualOrderDialog window(championship);
+    EXPECT_EQ(shownOrder(window), names.mid(0, 15) + QStringList({""}));
     QStringList seen;
-    AnswerMessage(&seen);
-    QTest::mouseClick(NamedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
+    answerMessage(&seen);
+    QTest::mouseClick(namedChild<QPushButton>(window, "okButton"), Qt::LeftButton);
     EXPECT_EQ(seen, QStringList{"Complete all please!"});
     // Sweden by the list's popup, as a user picks it.
-    QComboBox *list = List(window, 3, 3);
+    QComboBox *list = placeList(window, 3, 4);
     list->showPopup();
     list->view()->setCurrentIndex(list->model()->index(list->findText("Sweden"), 0));
     QTest::keyClick(list->view(), Qt::Key_Return);
-    auto *box = NamedChild<QCheckBox>(window, "ChManOrd");
+    auto *box = namedChild<QCheckBox>(window, "useManualOrderBox");
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    QTest::mouseClick(NamedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(window, "okButton"), Qt::LeftButton);
     EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList).replace(0, 1, "1"));
+    EXPECT_EQ(window.order().text(), QString(initial).replace(0, 1, "1"));
 
-    FrmSelectMan reopened(vars);
-    EXPECT_EQ(Shown(reopened, vars), names + QStringList{"11,"});
-    NamedChild<QCheckBox>(reopened, "ChManOrd")->setChecked(false);
-    QTest::mouseClick(NamedChild<QPushButton>(reopened, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(vars.TeamList, QString::fromLatin1(kInitialTeamList));
-    EXPECT_EQ(vars.ManualOrderFlag, 0);
+    championship.manualOrder = window.order();
+    ManualOrderDialog reopened(championship);
+    EXPECT_EQ(shownOrder(reopened), names);
+    auto *reopenedBox = namedChild<QCheckBox>(reopened, "useManualOrderBox");
+    EXPECT_TRUE(reopenedBox->isChecked());
+    reopenedBox->setChecked(false);
+    QTest::mouseClick(namedChild<QPushButton>(reopened, "okButton"), Qt::LeftButton);
+    EXPECT_EQ(reopened.order().text(), initial);
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-#include "../core/test_util.h"
+#include "support/TestSupport.h"
 
 #include <csignal>
 #include <sys/prctl.h>

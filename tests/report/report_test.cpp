@@ -1,17 +1,24 @@
 // The championship page and the CSV, on the real results of June 2008.
-#include "../core/test_util.h"
+#include "support/TestSupport.h"
 
+#include "app/Refresh.h"
 #include "groups/GroupLines.h"
-#include "report/Report.h"
+#include "knockout/Knockout.h"
+#include "report/PageExport.h"
+#include "report/ResultsCsv.h"
 
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPrinter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <span>
+
+#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -20,14 +27,17 @@ namespace {
 
 class ReportTest : public ::testing::Test {
 protected:
-    ReportTest() { StartupSequence(m_vars, QStringLiteral(FIXTURO_TEST_DATA "/full_tournament.txt"), {}); }
-    QString File(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    ReportTest()
+    {
+        EXPECT_TRUE(startUp(m_championship, QStringLiteral(FIXTURO_TEST_DATA "/full_tournament.txt"), {}));
+    }
+    QString file(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     QTemporaryDir m_dir;
-    ModVars m_vars;
+    Championship m_championship;
 };
 
 // What a program prints, or a failure when it does not end well.
-QByteArray Output(const QString &program, const QStringList &arguments)
+QByteArray output(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
@@ -39,24 +49,23 @@ TEST_F(ReportTest, PrintedAndExportedPdfHoldTablesResultsBracketAndChampion)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(File("printed.pdf"));
-    ASSERT_TRUE(PrintChampionship(printer, m_vars, nullptr) &&
-                ExportChampionship(m_vars, File("exported.pdf"), nullptr));
-    ModVars bracket = m_vars;
-    SetVarsMatch(bracket);
+    printer.setOutputFileName(file("printed.pdf"));
+    ASSERT_TRUE(printChampionship(printer, m_championship, nullptr) &&
+                exportChampionship(m_championship, file("exported.pdf"), nullptr));
+    Championship bracket = m_championship;
+    advanceKnockoutWinners(bracket);
     QStringList expected{u"CHAMPION Spain"_s};
-    for (const GroupTable &group : m_vars.GroupTeams)
-        for (const auto &row : group)
-            expected << row[Col::Name] + u' ' + StatisticsLine(row).simplified();
-    for (const MatchRow &m : std::span(m_vars.MatchTable).first(kGroupMatchCount))
-        expected << u"%1 %2 %3 - %4 %5"_s.arg(m[Match::date], m[Match::team1], m[Match::goals1],
-                                              m[Match::goals2], m[Match::team2]);
+    for (const GroupTable &table : m_championship.groupTables)
+        for (const Standing &standing : table)
+            expected << standing.team + u' ' + standingLine(standing).simplified();
+    for (const Match &m : std::span(m_championship.matches).first(kGroupMatchCount))
+        expected << u"%1 %2 %3 - %4 %5"_s.arg(m.date, m.team1, m.score.goals1, m.score.goals2, m.team2);
     for (const BracketSlot &slot : kBracketSlots)
-        expected << SlotText(bracket, slot).simplified();
+        expected << slotText(bracket, slot).simplified();
     for (const char *pdf : {"printed.pdf", "exported.pdf"}) {
         // pdftotext of poppler-utils gives the text in drawing order.
         const QString text =
-            QString::fromUtf8(Output(u"pdftotext"_s, {u"-raw"_s, File(pdf), u"-"_s})).simplified();
+            QString::fromUtf8(output(u"pdftotext"_s, {u"-raw"_s, file(pdf), u"-"_s})).simplified();
         QStringList missing;
         for (const QString &line : expected)
             if (!text.contains(line))
@@ -67,8 +76,8 @@ TEST_F(ReportTest, PrintedAndExportedPdfHoldTablesResultsBracketAndChampion)
 
 TEST_F(ReportTest, PngAndSvgShowTheWholePage)
 {
-    ASSERT_TRUE(ExportChampionship(m_vars, File("page.PNG"), nullptr));
-    const QImage image(File("page.PNG"));
+    ASSERT_TRUE(exportChampionship(m_championship, file("page.PNG"), nullptr));
+    const QImage image(file("page.PNG"));
     ASSERT_EQ(image.size(), QSize(1754, 1240)); // A4 on its side at 150 dpi
     int panel = 0; // the schedule panel's colour, on a tenth of the page at least
     for (int y = 0; y < image.height(); y += 4)
@@ -76,8 +85,8 @@ TEST_F(ReportTest, PngAndSvgShowTheWholePage)
             panel += image.pixel(x, y) == qRgb(0, 64, 64);
     EXPECT_GT(panel, image.width() * image.height() / 160);
 
-    ASSERT_TRUE(ExportChampionship(m_vars, File("page.svg"), nullptr));
-    QXmlStreamReader xml(test::FileBytes(File("page.svg")));
+    ASSERT_TRUE(exportChampionship(m_championship, file("page.svg"), nullptr));
+    QXmlStreamReader xml(test::fileBytes(file("page.svg")));
     QStringList texts;
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
@@ -87,35 +96,47 @@ TEST_F(ReportTest, PngAndSvgShowTheWholePage)
 }
 
 // The records of a CSV file as python's csv module reads them, strictly.
-QList<QStringList> ReadCsv(const QString &path)
+QList<QStringList> readCsv(const QString &path)
 {
     const QString script = u"import csv, json, sys; print(json.dumps(list(csv.reader(open(sys.argv[1], "
                            u"newline='', encoding='utf-8'), strict=True))))"_s;
     QList<QStringList> records;
     for (const QJsonValue record :
-         QJsonDocument::fromJson(Output(u"python3"_s, {u"-c"_s, script, path})).array())
+         QJsonDocument::fromJson(output(u"python3"_s, {u"-c"_s, script, path})).array())
         records << record.toVariant().toStringList();
     return records;
 }
 
 TEST_F(ReportTest, CsvGivesEveryMatchBack)
 {
-    m_vars.MatchTable[0][Match::city] = QStringLiteral("Basel, \"Joggeli\"\r\nnorth");
-    m_vars.MatchTable[1][Match::stadium] = QStringLiteral("St. Jakob\nPark"); // a line break alone
-    ASSERT_TRUE(ExportResultsCsv(m_vars, File("results.csv"), nullptr));
+    m_championship.matches[0].city = QStringLiteral("Basel, \"Joggeli\"\r\nnorth");
+    m_championship.matches[1].stadium = QStringLiteral("St. Jakob\nPark"); // a line break alone
+    m_championship.matches[2].city = QStringLiteral("Z\u00fcrich");
+    // A longer file already there is replaced whole; a name beyond ASCII is read back as UTF-8.
+    ASSERT_TRUE(test::writeBytes(file("results.csv"), QByteArray(100000, 'x')));
+    ASSERT_TRUE(exportResultsCsv(m_championship, file("results.csv"), nullptr));
     // Header and records end in CR LF, and one stands inside a field.
-    EXPECT_EQ(test::FileBytes(File("results.csv")).count("\r\n"), 2 + kMatchCount);
-    const QList<QStringList> records = ReadCsv(File("results.csv"));
+    EXPECT_EQ(test::fileBytes(file("results.csv")).count("\r\n"), 2 + kMatchCount);
+    const QList<QStringList> records = readCsv(file("results.csv"));
     ASSERT_EQ(records.size(), 1 + kMatchCount);
     EXPECT_EQ(records[0].join(u'|'), QStringLiteral("Number|Stage|Date|Time|City|Stadium|Team 1|Team 2|"
                                                     "Goals 1|Goals 2|Penalties 1|Penalties 2"));
-    ModVars bracket = m_vars;
-    SetVarsMatch(bracket);
+    Championship bracket = m_championship;
+    advanceKnockoutWinners(bracket);
     for (int r = 0; r < kMatchCount; ++r) {
-        QStringList expected{QString::number(r + 1), records[r + 1].value(1)};
-        for (const int f : {Match::date, Match::time, Match::city, Match::stadium, Match::team1, Match::team2,
-                            Match::goals1, Match::goals2, Match::penalties1, Match::penalties2})
-            expected << bracket.MatchTable[r][f];
+        const Match &m = bracket.matches[r];
+        const QStringList expected{QString::number(r + 1),
+                                   records[r + 1].value(1),
+                                   m.date,
+                                   m.time,
+                                   m.city,
+                                   m.stadium,
+                                   m.team1,
+                                   m.team2,
+                                   m.score.goals1,
+                                   m.score.goals2,
+                                   m.score.penalties1,
+                                   m.score.penalties2};
         EXPECT_EQ(records[r + 1], expected);
     }
     EXPECT_EQ(records[1][1] + records[28][1] + records[30][1] + records[31][1] + records[28][11],
@@ -125,9 +146,9 @@ TEST_F(ReportTest, CsvGivesEveryMatchBack)
 TEST_F(ReportTest, FailedExportLeavesNoFileAndSaysWhy)
 {
     for (const char *name : {"page.txt", "page", "missing/page.pdf", "missing/results.csv"}) {
-        QString error, path = File(name);
-        EXPECT_FALSE(path.endsWith(".csv"_L1) ? ExportResultsCsv(m_vars, path, &error)
-                                              : ExportChampionship(m_vars, path, &error));
+        QString error, path = file(name);
+        EXPECT_FALSE(path.endsWith(".csv"_L1) ? exportResultsCsv(m_championship, path, &error)
+                                              : exportChampionship(m_championship, path, &error));
         EXPECT_FALSE(error.isEmpty() || QFile::exists(path)) << name;
     }
 }

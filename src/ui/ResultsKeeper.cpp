@@ -1,0 +1,121 @@
+#include "ui/ResultsKeeper.h"
+
+#include "storage/FileIo.h"
+#include "storage/ResultsFile.h"
+#include "ui/Message.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTimer>
+
+namespace fixturo {
+
+ResultsKeeper::ResultsKeeper(QWidget *window, QString path)
+    : m_window(window), m_path(std::move(path)), m_askSavePath([](QWidget *owner, const QString &current) {
+          return QFileDialog::getSaveFileName(owner, QStringLiteral("Save the Results As"), current,
+                                              QStringLiteral("Text files (*.txt);;All files (*)"));
+      })
+{
+}
+
+Snapshot ResultsKeeper::snapshot(const Championship &championship) const
+{
+    return {championship, readWholeFile(m_path)};
+}
+
+bool ResultsKeeper::trySave(const Championship &championship, QString *reason)
+{
+    if (!m_saveRefusal.isEmpty()) {
+        *reason = m_saveRefusal;
+        return false;
+    }
+    return saveResultsFile(championship, m_path, reason);
+}
+
+void ResultsKeeper::save(const Championship &championship)
+{
+    QString reason;
+    if (trySave(championship, &reason)) {
+        m_saveFailureShown = false;
+        return;
+    }
+    // Told once while saves keep failing, not at every refresh.
+    if (m_saveFailureShown)
+        return;
+    m_saveFailureShown = true;
+    showMessage(m_window, QMessageBox::Critical, QStringLiteral("Fixturo"),
+                QStringLiteral("The results could not be saved to %1.\n%2")
+                    .arg(QDir::toNativeSeparators(m_path), reason));
+}
+
+void ResultsKeeper::restore(const Snapshot &snapshot)
+{
+    // The exact bytes the file held; without them (there was no file), a save.
+    if (!m_saveRefusal.isEmpty() || !snapshot.file || !writeFileAtomically(m_path, *snapshot.file))
+        save(snapshot.championship);
+}
+
+void ResultsKeeper::keepUnreadableFile()
+{
+    const QString shown = QDir::toNativeSeparators(m_path);
+    const QString copy = m_path + QStringLiteral(".bak");
+    QString reason;
+    QString text;
+    const std::optional<QByteArray> held = readWholeFile(m_path, &reason);
+    if (held && writeFileAtomically(copy, *held, &reason)) {
+        text = QStringLiteral("The results file %1 could not be read whole. A copy of it as it was is kept "
+                              "in %2.")
+                   .arg(shown, QDir::toNativeSeparators(copy));
+    } else {
+        // What the file holds is not written over without a copy.
+        m_saveRefusal = QStringLiteral("%1 could not be read whole, and no copy of it could be kept: %2")
+                            .arg(shown, reason);
+        text = QStringLiteral("The results file %1 could not be read whole, and no copy of it could be "
+                              "kept, so it will not be written over.")
+                   .arg(shown);
+    }
+    // Told once, over the window, when it is shown.
+    QTimer::singleShot(0, m_window, [window = m_window, text, reason] {
+        showMessage(window, QMessageBox::Warning, QStringLiteral("Fixturo"), text, QMessageBox::Ok, reason);
+    });
+}
+
+bool ResultsKeeper::mayQuit(const Championship &championship)
+{
+    QString reason;
+    while (!trySave(championship, &reason)) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Fixturo"),
+                        QStringLiteral("The latest results are not saved: they could not be written to "
+                                       "%1.\n%2\n\nTry again, save them to another file, or quit without "
+                                       "saving?")
+                            .arg(QDir::toNativeSeparators(m_path), reason),
+                        QMessageBox::Retry | QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                        m_window);
+        box.setTextFormat(Qt::PlainText);
+        box.button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Save As…"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Quit Without Saving"));
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (showMessage(box)) {
+        case QMessageBox::Retry:
+            break;
+        case QMessageBox::Save:
+            // The file chosen is used for the rest of the run.
+            if (const QString path = m_askSavePath(m_window, m_path); !path.isEmpty()) {
+                m_path = path;
+                m_saveRefusal.clear();
+            }
+            break;
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false; // back to the window
+        }
+    }
+    m_saveFailureShown = false;
+    return true;
+}
+
+} // namespace fixturo

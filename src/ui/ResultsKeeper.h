@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/EditHistory.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace fixturo {
+
+// Keeps the results file safe: every save goes through here, a failed save
+// is told once, a file that could not be read whole is copied before anything
+// is written over it (or, when no copy can be made, never written over), and
+// at exit the user decides what happens to results that could not be saved.
+class ResultsKeeper {
+public:
+    // Messages are shown over `window`.
+    ResultsKeeper(QWidget *window, QString path);
+
+    const QString &path() const { return m_path; }
+
+    // Asks where to save the results when the results file cannot be written
+    // at exit; an empty answer saves nowhere. A file dialog unless replaced.
+    using SavePathQuestion = std::function<QString(QWidget *parent, const QString &current)>;
+    void setSavePathQuestion(SavePathQuestion ask) { m_askSavePath = std::move(ask); }
+
+    // The state and the file's bytes as they are now.
+    Snapshot snapshot(const Championship &championship) const;
+
+    // Writes the results file; the first failure after a success is told.
+    void save(const Championship &championship);
+    // Writes the results file, or says why it could not.
+    bool trySave(const Championship &championship, QString *reason);
+    // Puts back the file's bytes of a snapshot (a save when it has none).
+    void restore(const Snapshot &snapshot);
+
+    // The results file could not be read whole: a copy is kept beside it
+    // before anything is saved over it; the user is told once.
+    void keepUnreadableFile();
+    // The file was replaced whole (a download): it may be written again.
+    void fileReplaced() { m_saveRefusal.clear(); }
+
+    // At exit with the latest results not on disk: whether to quit.
+    bool mayQuit(const Championship &championship);
+
+private:
+    QWidget *m_window;
+    QString m_path;
+    SavePathQuestion m_askSavePath;
+    QString m_saveRefusal; // why the results file must not be written, if it must not
+    bool m_saveFailureShown = false;
+};
+
+} // namespace fixturo

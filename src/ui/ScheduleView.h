@@ -1,0 +1,52 @@
+#pragma once
+
+#include "state/Championship.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QKeyEvent;
+class QLabel;
+
+namespace fixturo {
+
+class ClickableLabel;
+
+// The daily schedule of the 24 group matches on its dark panel: one line per
+// match with the two teams' flags. The line under the pointer (or with the
+// keyboard focus) is marked; a click, Enter or Space on a line emits
+// matchActivated(row). The schedule is one tab stop, the line last used, and
+// the arrow, Page and Home/End keys move along it.
+class ScheduleView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScheduleView(QWidget *parent = nullptr);
+
+    void showLines(const Championship &championship);
+    void showFlags(const Championship &championship);
+
+    // Makes `row` the schedule's tab stop, gives it the focus and marks it.
+    void focusLine(int row);
+    // The marked line, or -1.
+    int highlightedLine() const { return m_highlighted; }
+
+signals:
+    void matchActivated(int row);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+
+private:
+    void highlightLine(int row);
+    void clearHighlight();
+    void setLook(int row, bool highlighted);
+    bool handleKey(int row, const QKeyEvent &key);
+
+    int m_highlighted = -1;
+    std::array<ClickableLabel *, kGroupMatchCount> m_lines{};
+    std::array<QLabel *, 2 * kGroupMatchCount> m_flags{};
+};
+
+} // namespace fixturo

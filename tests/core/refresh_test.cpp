@@ -1,0 +1,117 @@
+#include "support/TestSupport.h"
+
+#include "app/Refresh.h"
+#include "knockout/Knockout.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace fixturo;
+using namespace fixturo::test;
+
+namespace {
+
+// A whole championship, read from a results file and run through start-up.
+class Tournament : public ::testing::Test {
+protected:
+    void SetUp() override { startUp(m_championship, FIXTURO_TEST_DATA "/full_tournament.txt", hooks()); }
+
+    // Hooks that record, as they run, their name, the points of group A's top
+    // row and the pairing of match 25: "tables: 6 points, Portugal - Germany".
+    RefreshHooks hooks()
+    {
+        const auto hook = [this](const char *name) {
+            return [this, name] {
+                const QString points = QString::number(m_championship.groupTables[0][0].points);
+                m_shown << QStringLiteral("%1: %2 points, %3").arg(name, points, pairing(m_championship, 24));
+            };
+        };
+        m_shown.clear();
+        return {hook("flags"), hook("lines"), hook("tables"), hook("group flags")};
+    }
+
+    Championship m_championship;
+    QStringList m_shown;
+};
+
+} // namespace
+
+TEST_F(Tournament, StartUpRanksPairsAndCarriesTheWinners)
+{
+    EXPECT_EQ(m_shown, QStringList({"flags: 0 points, Winner Grp A - Runner-up Grp B",
+                                    "lines: 6 points, Winner Grp A - Runner-up Grp B",
+                                    "tables: 6 points, Winner Grp A - Runner-up Grp B",
+                                    "group flags: 6 points, Portugal - Germany"}));
+    EXPECT_EQ(teamOrder(m_championship, 0),
+              QStringList({"Portugal", "Turkey", "Czech Republic", "Switzerland"}));
+    const QString champion = advanceKnockoutWinners(m_championship);
+    // Turkey won #26 on penalties as second-named team, Spain #28 as first-named team.
+    EXPECT_EQ(
+        QStringList({pairing(m_championship, 24), pairing(m_championship, 25), pairing(m_championship, 26),
+                     pairing(m_championship, 27), pairing(m_championship, 28), pairing(m_championship, 29)}),
+        QStringList({"Portugal - Germany", "Croatia - Turkey", "Netherlands - Russia", "Spain - Italy",
+                     "Germany - Turkey", "Russia - Spain"}));
+    EXPECT_EQ(champion, "Spain");
+}
+
+TEST_F(Tournament, TheRefreshAfterAnEditRanksAgain)
+{
+    // goals2 alone is not played: group A incomplete, Turkey on top
+    m_championship.matches[1].score = {"", "0"};
+    refreshAfterEdit(m_championship, {});
+    EXPECT_EQ(pairing(m_championship, 24), "Winner Grp A - Germany");
+    const RefreshHooks recording = hooks();
+    m_championship.matches[5].score = {}; // group C incomplete again
+    // goals1 alone is a 9-0: group A complete, Portugal level on points, won against Turkey
+    m_championship.matches[1].score = {"9", ""};
+    refreshAfterEdit(m_championship, recording); // the lines see group A's pairing before the sort
+    EXPECT_EQ(m_shown,
+              QStringList({"lines: 6 points, Turkey - Germany", "tables: 6 points, Portugal - Germany",
+                           "group flags: 6 points, Portugal - Germany"}));
+    EXPECT_EQ(teamOrder(m_championship, 0).first(2), QStringList({"Portugal", "Turkey"}));
+    EXPECT_EQ(
+        QStringList({pairing(m_championship, 25), pairing(m_championship, 26), pairing(m_championship, 27)}),
+        QStringList({"Croatia - Turkey", "Winner Grp C - Russia", "Spain - Runner-up Grp C"}));
+    EXPECT_EQ(m_championship.matches[26].score.goals1, "1") << "the quarter-final result stays";
+}
+
+// The superuser writes anywhere, so only the cases that need no permission
+// check run as root.
+TEST(ResultsPath, BesideTheProgramWhenItCanBeWrittenElseTheDataFolder)
+{
+    enum class Place { Missing, Writable, ReadOnly, AFile };
+    struct Case {
+        const char *name;
+        Place folder, file;
+        bool beside, runsAsRoot;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {.name = "writable folder", .folder = Place::Writable, .file = Place::Missing, .beside = true, .runsAsRoot = true},
+        {.name = "a file in the folder's place", .folder = Place::AFile, .file = Place::Missing, .beside = false, .runsAsRoot = true},
+        {.name = "read-only folder, writable file", .folder = Place::ReadOnly, .file = Place::Writable, .beside = true, .runsAsRoot = true},
+        {.name = "read-only folder, no file", .folder = Place::ReadOnly, .file = Place::Missing, .beside = false, .runsAsRoot = false},
+        {.name = "read-only folder and file", .folder = Place::ReadOnly, .file = Place::ReadOnly, .beside = false, .runsAsRoot = false},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (geteuid() == 0 && !c.runsAsRoot)
+            continue;
+        QTemporaryDir root;
+        const QString program = root.filePath("bin"), data = root.filePath("home/share/fixturo");
+        QFile place(c.folder == Place::AFile ? program : program + "/results.txt");
+        const bool made = c.folder == Place::AFile ? place.open(QIODevice::WriteOnly) : QDir().mkdir(program);
+        ASSERT_TRUE(made);
+        ASSERT_TRUE(c.file == Place::Missing || place.open(QIODevice::WriteOnly));
+        if (c.file == Place::ReadOnly)
+            place.setPermissions(QFile::ReadOwner);
+        if (c.folder == Place::ReadOnly)
+            QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_EQ(chooseResultsPath(program, data), (c.beside ? program : data) + "/results.txt");
+        EXPECT_EQ(QDir(data).exists(), !c.beside);
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
