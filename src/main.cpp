@@ -10,7 +10,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("fixturo"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.fixturo"));
     fixturo::Championship championship;
-    fixturo::MainWindow window(championship, fixturo::resultsFilePath());
+    const fixturo::ResultsLocation location = fixturo::resultsLocation();
+    fixturo::MainWindow window(championship, location.path);
+    if (!location.copiedFrom.isEmpty())
+        window.tellResultsCopied(location.copiedFrom);
     window.show();
     return app.exec();
 }

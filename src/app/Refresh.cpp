@@ -3,6 +3,7 @@
 #include "groups/Ranking.h"
 #include "groups/Standings.h"
 #include "knockout/Knockout.h"
+#include "storage/FileIo.h"
 #include "storage/ResultsFile.h"
 
 #include <QCoreApplication>
@@ -56,22 +57,28 @@ bool refreshAfterDownload(Championship &championship, const QString &resultsPath
     return readWhole;
 }
 
-QString chooseResultsPath(const QString &programDir, const QString &dataDir)
+ResultsLocation chooseResultsLocation(const QString &programDir, const QString &dataDir)
 {
     const QString name = QString::fromLatin1(kResultsFileName);
     const QString beside = QDir(programDir).filePath(name);
     const QFileInfo folder(programDir);
     const QFileInfo file(beside);
     if ((folder.isDir() && folder.isWritable()) || (file.isFile() && file.isWritable()))
-        return beside;
+        return {beside, {}};
     QDir().mkpath(dataDir);
-    return QDir(dataDir).filePath(name);
+    const QString kept = QDir(dataDir).filePath(name);
+    if (QFileInfo::exists(kept) || !file.isFile())
+        return {kept, {}};
+    const std::optional<QByteArray> bytes = readWholeFile(beside);
+    if (!bytes || !writeFileAtomically(kept, *bytes))
+        return {kept, {}};
+    return {kept, beside};
 }
 
-QString resultsFilePath()
+ResultsLocation resultsLocation()
 {
-    return chooseResultsPath(QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chooseResultsLocation(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace fixturo

@@ -30,13 +30,21 @@ void refreshAfterEdit(Championship &championship, const RefreshHooks &hooks);
 // startUp.
 bool refreshAfterDownload(Championship &championship, const QString &resultsPath, const RefreshHooks &hooks);
 
-// Where the results file is kept: beside the program when its folder can be
-// written, or when a results file there can (a program run from its own
-// folder or a USB stick); otherwise in dataDir, which is made when missing.
-QString chooseResultsPath(const QString &programDir, const QString &dataDir);
+// Where the results file is kept, and the file it was first copied from.
+struct ResultsLocation {
+    QString path;
+    QString copiedFrom; // empty unless the file beside the program was copied to `path`
+};
 
-// chooseResultsPath for this program's folder and the user's data folder
+// Beside the program when its folder can be written, or when a results file
+// there can (a program run from its own folder or a USB stick); otherwise in
+// dataDir, which is made when missing. When dataDir holds no results yet and
+// a results file beside the program can be read (a read-only medium), it is
+// copied there, so that the championship goes on where it stood.
+ResultsLocation chooseResultsLocation(const QString &programDir, const QString &dataDir);
+
+// chooseResultsLocation for this program's folder and the user's data folder
 // (QStandardPaths::AppDataLocation, so the application name must be set first).
-QString resultsFilePath();
+ResultsLocation resultsLocation();
 
 } // namespace fixturo

@@ -1,5 +1,7 @@
 #include "net/Download.h"
 
+#include "storage/FileIo.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -42,7 +44,6 @@ ResultsDownload::~ResultsDownload()
         disconnect(m_reply, nullptr, this, nullptr);
         m_reply->abort();
     }
-    // m_file, still uncommitted, removes its temporary file.
 }
 
 void ResultsDownload::start()
@@ -52,22 +53,16 @@ void ResultsDownload::start()
     m_running = true;
     ++m_run;
     m_canceled = false;
+    m_localWriteFailed = false;
     m_error.clear();
     m_body.clear();
     m_received = 0;
     m_announced = -1;
 
-    QString refusal;
     const QString scheme = m_source.scheme().toLower();
     if (!m_source.isValid() || m_source.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        refusal = QStringLiteral("Not an http address: %1").arg(m_source.toString());
-    } else {
-        m_file.setFileName(m_target);
-        if (!m_file.open(QIODevice::WriteOnly))
-            refusal = QStringLiteral("Cannot write beside %1: %2").arg(m_target, m_file.errorString());
-    }
-    if (!refusal.isEmpty()) {
+        const QString refusal = QStringLiteral("Not an http address: %1").arg(m_source.toString());
         // Reported from the event loop, so that a caller who waits for
         // finished() after start() gets it.
         QMetaObject::invokeMethod(
@@ -140,12 +135,7 @@ void ResultsDownload::onReadyRead()
         fail(QStringLiteral("The file is larger than %1 bytes").arg(m_maxBytes));
         return;
     }
-    if (m_file.write(chunk) != chunk.size()) {
-        fail(QStringLiteral("Cannot write beside %1: %2").arg(m_target, m_file.errorString()));
-        return;
-    }
-    if (m_bodyCheck)
-        m_body += chunk;
+    m_body += chunk;
     emit progress(m_received, m_announced);
 }
 
@@ -204,22 +194,14 @@ void ResultsDownload::fail(const QString &why, bool abortReply)
 
 void ResultsDownload::succeed()
 {
-    if (!m_file.commit()) {
-        m_error = QStringLiteral("Cannot replace %1: %2").arg(m_target, m_file.errorString());
-        end(false);
-        return;
-    }
-    end(true);
+    m_localWriteFailed = !writeFileAtomically(m_target, m_body, &m_error);
+    end(!m_localWriteFailed);
 }
 
 void ResultsDownload::end(bool ok, bool abortReply)
 {
     m_running = false;
     m_body.clear();
-    if (!ok && m_file.isOpen()) {
-        m_file.cancelWriting();
-        m_file.commit(); // discards the temporary file
-    }
     if (m_reply) {
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSaveFile>
 #include <QSslCertificate>
 #include <QString>
 #include <QUrl>
@@ -29,10 +28,11 @@ bool withinLimit(qint64 announced, qint64 received, qint64 max);
 // length, exactly that many bytes; without one, whatever came.
 bool completeBody(qint64 announced, qint64 received);
 
-// Fetches an http(s) address into a file. The body goes to a temporary file
-// beside the target, which replaces the target only after a complete transfer
-// with a 2xx status; every failure and cancel() leave the target as it was.
-// finished() comes exactly once per start(), never from inside start().
+// Fetches an http(s) address into a file. The body is kept in memory (it is at
+// most the size limit) and replaces the target through writeFileAtomically,
+// only after a complete transfer with a 2xx status: the download writes
+// wherever a save could. Every failure and cancel() leave the target as it
+// was. finished() comes exactly once per start(), never from inside start().
 class ResultsDownload : public QObject {
     Q_OBJECT
 public:
@@ -62,6 +62,10 @@ public:
     bool wasCanceled() const { return m_canceled; }
     // Why the last transfer failed; empty after a success.
     QString errorString() const { return m_error; }
+    // Whether the last transfer failed after the whole file had arrived,
+    // because the target could not be written; errorString() is then the
+    // system's reason.
+    bool localWriteFailed() const { return m_localWriteFailed; }
 
 signals:
     // Bytes received so far and the announced total (negative when unknown).
@@ -86,12 +90,12 @@ private:
     QPointer<QNetworkReply> m_reply;
     std::function<QString(const QByteArray &)> m_bodyCheck;
     QList<QSslCertificate> m_extraCas;
-    QSaveFile m_file;
-    QByteArray m_body; // kept for the body check; bounded by m_maxBytes
+    QByteArray m_body; // bounded by m_maxBytes
     qint64 m_received = 0;
     qint64 m_announced = -1;
     bool m_running = false;
     bool m_canceled = false;
+    bool m_localWriteFailed = false;
     quint64 m_run = 0; // counts start()s, so a late report cannot end a newer run
     QString m_error;
 };

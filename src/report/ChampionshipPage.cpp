@@ -3,8 +3,10 @@
 #include "groups/GroupLines.h"
 #include "knockout/Knockout.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -50,7 +52,10 @@ QFont mono(int size, bool bold = false)
     return pageFont("Courier New", QFont::Monospace, size, bold);
 }
 
-// Draws flags from their vector drawings, each drawing read once per page.
+// Draws flags from their vector drawings, each drawing read once per page. A
+// flag with a coat of arms (thousands of shapes) is drawn as one picture, made
+// once and reused wherever it stands: a PDF keeps it once, where its shapes
+// would take megabytes for a mark a few millimetres wide.
 class FlagDrawings {
 public:
     // The flag of `name` with its top left corner at `at`, `height` high and
@@ -63,10 +68,17 @@ public:
         const QSize shape = flagSize(name);
         const qreal width = height * shape.width() / 13.0;
         const QRectF box(at, QSizeF(width, height * shape.height() / 13.0));
-        QSvgRenderer *drawing = renderer(flagKey(name));
-        if (!drawing->isValid())
+        const Flag &flag = this->flag(flagKey(name), shape);
+        if (!flag.drawing->isValid())
             return 0;
-        drawing->render(&painter, box);
+        if (flag.picture.isNull()) {
+            flag.drawing->render(&painter, box);
+        } else {
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(box, flag.picture);
+            painter.restore();
+        }
         painter.save();
         painter.setPen(QPen(QColor(0, 0, 0, 90), 1));
         painter.setBrush(Qt::NoBrush);
@@ -76,17 +88,34 @@ public:
     }
 
 private:
-    QSvgRenderer *renderer(const QString &key)
+    struct Flag {
+        std::unique_ptr<QSvgRenderer> drawing;
+        QImage picture; // null when the flag is drawn as shapes
+    };
+
+    const Flag &flag(const QString &key, QSize shape)
     {
-        std::unique_ptr<QSvgRenderer> &drawing = m_renderers[key];
-        if (!drawing) {
-            drawing = std::make_unique<QSvgRenderer>(QStringLiteral(":/flags/%1.svg").arg(key));
-            drawing->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        Flag &flag = m_flags[key];
+        if (!flag.drawing) {
+            const QString path = QStringLiteral(":/flags/%1.svg").arg(key);
+            flag.drawing = std::make_unique<QSvgRenderer>(path);
+            flag.drawing->setAspectRatioMode(Qt::IgnoreAspectRatio);
+            if (flag.drawing->isValid() && QFileInfo(path).size() > kDetailedDrawing) {
+                flag.picture = QImage(shape * kPictureScale, QImage::Format_RGB32);
+                flag.picture.fill(Qt::white);
+                QPainter picture(&flag.picture);
+                flag.drawing->render(&picture);
+            }
         }
-        return drawing.get();
+        return flag;
     }
 
-    std::map<QString, std::unique_ptr<QSvgRenderer>> m_renderers;
+    // A drawing of more bytes than this is a coat of arms.
+    static constexpr qint64 kDetailedDrawing = 4096;
+    // The picture's pixels per pixel of the flag's shape in the windows.
+    static constexpr int kPictureScale = 6;
+
+    std::map<QString, Flag> m_flags;
 };
 
 void drawLabel(QPainter &painter, const QRectF &box, int flags, const QString &text, const QFont &font,

@@ -11,7 +11,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
+
+using namespace Qt::StringLiterals;
 
 namespace fixturo {
 
@@ -27,8 +30,8 @@ bool fail(QString *error, const QString &reason)
 // Each page below is drawn into memory and handed back whole, so that the file
 // is written in one go; empty when the painter could not start.
 
-// A4 on its side without margins.
-QByteArray pdfPage(const Championship &championship)
+// The page on `layout` at `resolution` dots per inch.
+QByteArray pdfPage(const Championship &championship, const QPageLayout &layout, int resolution)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -37,7 +40,8 @@ QByteArray pdfPage(const Championship &championship)
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Fixturo"));
         writer.setCreator(QStringLiteral("Fixturo"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+        writer.setPageLayout(layout);
+        writer.setResolution(resolution);
         QPainter painter;
         if (!painter.begin(&writer))
             return {};
@@ -62,16 +66,53 @@ QByteArray pngPage(const Championship &championship)
     return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }
 
+// The generator's SVG made lean, drawing the same: the groups that hold nothing
+// and the group attributes that change nothing are left out (the texts carry
+// their own fonts), and each picture is written once and used where it stands.
+// The fonts get others of the same widths to fall back on.
+QString compactSvg(QString svg)
+{
+    static const QRegularExpression emptyGroup(uR"x(<g [^>]*>\s*</g>\s*)x"_s);
+    static const QRegularExpression groupFont(
+        uR"x((<g [^>]*?)\s*font-family="[^"]*" font-size="[^"]*" font-weight="[^"]*" font-style="[^"]*"\s*>)x"_s);
+    static const QRegularExpression picture(
+        uR"x(<image x="([^"]*)" y="([^"]*)" width="([^"]*)" height="([^"]*)" ([^>]*?) xlink:href="([^"]*)"\s*/>)x"_s);
+    svg.remove(emptyGroup).remove(uR"x( transform="matrix(1,0,0,1,0,0)")x"_s).replace(groupFont, u"\\1>"_s);
+    QStringList pictures; // each as its size and data
+    QString definitions, out;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &m : picture.globalMatch(svg)) {
+        const QString size = uR"x(width="%1" height="%2")x"_s.arg(m.captured(3), m.captured(4));
+        qsizetype n = pictures.indexOf(size + m.captured(6));
+        if (n < 0) {
+            n = pictures.size();
+            pictures << size + m.captured(6);
+            definitions += uR"x(<image id="picture%1" %2 %3 xlink:href="%4"/>)x"_s.arg(n).arg(
+                size, m.captured(5), m.captured(6));
+        }
+        out += QStringView(svg).sliced(done, m.capturedStart() - done);
+        out += uR"x(<use xlink:href="#picture%1" transform="translate(%2,%3)"/>)x"_s.arg(n).arg(
+            m.captured(1), m.captured(2));
+        done = m.capturedEnd();
+    }
+    out += QStringView(svg).sliced(done);
+    return out.replace(u"<defs>\n"_s, u"<defs>\n"_s + definitions)
+        .replace(uR"x(font-family="Courier New")x"_s,
+                 uR"x(font-family="'Courier New', 'Liberation Mono', monospace")x"_s)
+        .replace(uR"x(font-family="Arial")x"_s, uR"x(font-family="Arial, 'Liberation Sans', sans-serif")x"_s);
+}
+
 QByteArray svgPage(const Championship &championship)
 {
-    // A4 on its side at 96 dots per inch.
-    const QSize size(1123, 794);
+    // A4 on its side in tenths of a millimetre, the page's own units.
+    const QSize size(2970, 2100);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
+    generator.setResolution(254); // ten units to the millimetre
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(QStringLiteral("Fixturo"));
     generator.setDescription(QStringLiteral("The championship of June 2008"));
@@ -80,13 +121,22 @@ QByteArray svgPage(const Championship &championship)
         return {};
     drawChampionship(painter, QRectF(QPointF(0, 0), size), championship);
     painter.end();
-    return bytes;
+    return compactSvg(QString::fromUtf8(bytes)).toUtf8();
 }
 
 } // namespace
 
 bool printChampionship(QPrinter &printer, const Championship &championship, QString *error)
 {
+    // A printer would write a PDF file as it draws, and leave it cut short when
+    // the disk fills up; the page is made in memory and written whole instead.
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+        const QByteArray bytes = pdfPage(championship, printer.pageLayout(), printer.resolution());
+        if (bytes.isEmpty())
+            return fail(error, QStringLiteral("The page could not be drawn."));
+        return writeFileAtomically(file, bytes, error);
+    }
     QPainter painter;
     if (!painter.begin(&printer))
         return fail(error, QStringLiteral("The printer could not be started."));
@@ -101,7 +151,8 @@ bool exportChampionship(const Championship &championship, const QString &path, Q
     const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
     if (suffix == QLatin1String("pdf"))
-        bytes = pdfPage(championship);
+        bytes = pdfPage(championship,
+                        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()), 1200);
     else if (suffix == QLatin1String("png"))
         bytes = pngPage(championship);
     else if (suffix == QLatin1String("svg"))

@@ -11,8 +11,9 @@ namespace fixturo {
 
 // The championship page (drawChampionship) on a printer and in files.
 
-// Prints the page on a printer that has been set up (a dialog, or a PDF file).
-// False on failure, with the reason in `error` when given.
+// Prints the page on a printer that has been set up (a dialog, or a PDF file,
+// which is replaced whole or not at all). False on failure, with the reason in
+// `error` when given.
 bool printChampionship(QPrinter &printer, const Championship &championship, QString *error);
 
 // A PNG export is A4 on its side at 150 dots per inch.

@@ -1,6 +1,7 @@
 #include "storage/FileIo.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace fixturo {
@@ -23,8 +24,11 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     // Unbuffered, so that a write that fails (a full disk) is seen here and
-    // never renamed over the old file by commit().
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    // never renamed over the old file by commit(). A short write is followed
+    // by another for the rest, which fails with the system's reason.
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0, n = 0; ok && done < bytes.size(); done += n)
+        ok = (n = file.write(bytes.constData() + done, bytes.size() - done)) > 0;
     if (ok && !file.flush())
         ok = false;
     if (ok && file.error() == QFileDevice::NoError && file.commit())
@@ -33,6 +37,15 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         *error = file.errorString();
     file.cancelWriting();
     return false;
+}
+
+QString freeBackupPath(const QString &path)
+{
+    const QString first = path + QStringLiteral(".bak");
+    QString candidate = first;
+    for (int n = 1; QFileInfo::exists(candidate); ++n)
+        candidate = first + u'.' + QString::number(n);
+    return candidate;
 }
 
 } // namespace fixturo

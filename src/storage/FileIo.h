@@ -19,4 +19,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
 // when given).
 std::optional<QByteArray> readWholeFile(const QString &path, QString *error = nullptr);
 
+// A name for a copy of the file that keeps every earlier copy: "<path>.bak",
+// or when that exists "<path>.bak.1", "<path>.bak.2" and so on.
+QString freeBackupPath(const QString &path);
+
 } // namespace fixturo

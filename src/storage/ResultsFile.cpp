@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QList>
 
+#include <algorithm>
+#include <optional>
+
 namespace fixturo {
 
 namespace {
@@ -33,6 +36,47 @@ QByteArray firstLine(const QByteArray &bytes)
     return bytes.left(end);
 }
 
+// The line without one leading byte order mark.
+QByteArray withoutByteOrderMark(const QByteArray &line)
+{
+    return line.startsWith(kByteOrderMark) ? line.mid(kByteOrderMark.size()) : line;
+}
+
+// A stored score is empty (not played) or a number of at most nine digits:
+// what can be typed, and what a hand-edited file may reasonably hold.
+constexpr qsizetype kMaxScoreDigits = 9;
+
+bool isScore(const QByteArray &value)
+{
+    return value.size() <= kMaxScoreDigits &&
+           std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The values of an entry that sets a score (two or four of them, every one a
+// score); nothing for an entry that leaves its match as it is.
+std::optional<QList<QByteArray>> scoreValues(const QByteArray &entry)
+{
+    if (entry.isEmpty())
+        return std::nullopt; // an empty field gives no values
+    QList<QByteArray> values = entry.split(',');
+    if (values.size() != 2 && values.size() != 4)
+        return std::nullopt;
+    if (!std::all_of(values.begin(), values.end(), isScore))
+        return std::nullopt;
+    return values;
+}
+
+// The first match (0-based) whose entry gives values that are no scores.
+std::optional<int> firstBadScore(const QList<QByteArray> &fields)
+{
+    for (int i = 0; i < kMatchCount && i < fields.size(); ++i) {
+        const QList<QByteArray> values = fields[i].split(',');
+        if (!fields[i].isEmpty() && (values.size() == 2 || values.size() == 4) && !scoreValues(fields[i]))
+            return i;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray resultsLine(const Championship &championship)
@@ -51,19 +95,16 @@ QByteArray resultsLine(const Championship &championship)
 
 void applyResultsLine(Championship &championship, const QByteArray &rawLine)
 {
-    const QByteArray line = rawLine.startsWith(kByteOrderMark) ? rawLine.mid(3) : rawLine;
+    const QByteArray line = withoutByteOrderMark(rawLine);
     if (line.isEmpty())
         return;
     const QList<QByteArray> fields = line.split('|');
     for (int i = 0; i < kMatchCount && i < fields.size(); ++i) {
-        if (fields[i].isEmpty())
-            continue; // an empty field gives no values
-        const QList<QByteArray> values = fields[i].split(',');
-        if (values.size() == 2 || values.size() == 4) {
-            const bool withPenalties = values.size() == 4;
-            championship.matches[i].score = {fromFile(values[0]), fromFile(values[1]),
-                                             withPenalties ? fromFile(values[2]) : QString(),
-                                             withPenalties ? fromFile(values[3]) : QString()};
+        if (const std::optional<QList<QByteArray>> values = scoreValues(fields[i])) {
+            const bool withPenalties = values->size() == 4;
+            championship.matches[i].score = {fromFile(values->at(0)), fromFile(values->at(1)),
+                                             withPenalties ? fromFile(values->at(2)) : QString(),
+                                             withPenalties ? fromFile(values->at(3)) : QString()};
         }
     }
     if (fields.size() > kMatchCount)
@@ -72,12 +113,14 @@ void applyResultsLine(Championship &championship, const QByteArray &rawLine)
 
 QString notAResultsFile(const QByteArray &bytes)
 {
-    const QByteArray line = firstLine(bytes);
-    if (line.count('|') == kMatchCount)
-        return {};
-    return QStringLiteral("Not a results file: its first line holds %1 of the %2 match entries.")
-        .arg(line.count('|'))
-        .arg(kMatchCount);
+    const QByteArray line = withoutByteOrderMark(firstLine(bytes));
+    if (line.count('|') != kMatchCount)
+        return QStringLiteral("Not a results file: its first line holds %1 of the %2 match entries.")
+            .arg(line.count('|'))
+            .arg(kMatchCount);
+    if (const std::optional<int> match = firstBadScore(line.split('|')))
+        return QStringLiteral("Not a results file: the score of match %1 is not a number.").arg(*match + 1);
+    return {};
 }
 
 bool loadResultsFile(Championship &championship, const QString &path)
@@ -100,8 +143,9 @@ bool loadResultsFile(Championship &championship, const QString &path)
         rest.remove(0, 2);
     else if (rest.startsWith('\r') || rest.startsWith('\n'))
         rest.remove(0, 1);
-    const QByteArray kept = line.startsWith(kByteOrderMark) ? line.mid(3) : line;
-    return rest.isEmpty() && resultsLine(championship) == kept + "\r\n";
+    // A first line longer than one read holds more than the read gave.
+    return bytes.size() <= kReadLimit && rest.isEmpty() &&
+           resultsLine(championship) == withoutByteOrderMark(line) + "\r\n";
 }
 
 bool saveResultsFile(const Championship &championship, const QString &path, QString *error)

@@ -16,21 +16,24 @@ inline constexpr const char *kResultsFileName = "results.txt";
 QByteArray resultsLine(const Championship &championship);
 
 // Applies a results line (without its line end) to the state, by the load
-// rules: two values set the goals and keep the penalties, four values set all
-// four, any other count leaves the match; field 31 becomes the manual order's
-// text (ManualOrder::readText). The program writes four values whenever a
-// match has penalties, so two values clear them. A leading UTF-8 byte order
-// mark is skipped.
+// rules: an entry of two values sets the goals and clears the penalties (the
+// program writes four values whenever a match has penalties), four values set
+// all four; an entry of any other count, or with a value that is no score (a
+// score is empty or at most nine digits), leaves its match as it is. Field 31
+// becomes the manual order's text (ManualOrder::readText). One leading UTF-8
+// byte order mark is skipped.
 void applyResultsLine(Championship &championship, const QByteArray &line);
 
 // Why the bytes are not a results file, or an empty text when their first line
-// holds the 31 match entries (the team list after them may be missing).
+// holds the 31 match entries (the team list after them may be missing) and no
+// entry gives a value that is no score.
 QString notAResultsFile(const QByteArray &bytes);
 
 // Reads the first line of the file (ended by CR LF, LF or CR, or the file's
 // end) and applies it. A missing, unreadable or empty file changes nothing.
 // False when the file holds something that a save would not write back the
-// same (apart from the first line's ending): what it held would be lost.
+// same (apart from the first line's ending): what it held would be lost. A
+// file larger than a mebibyte is never a whole results file.
 bool loadResultsFile(Championship &championship, const QString &path);
 
 // Writes the results file through writeFileAtomically.

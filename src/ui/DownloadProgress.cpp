@@ -65,7 +65,7 @@ bool downloadResults(QWidget *parent, const UpdateSettings &settings, const QStr
         loop.exec();
     dialog.hide();
     if (!ok && failure)
-        *failure = {download.wasCanceled(), download.errorString()};
+        *failure = {download.wasCanceled(), download.localWriteFailed(), download.errorString()};
     return ok;
 }
 

@@ -19,8 +19,9 @@ struct UpdateSettings {
 
 // How a download that did not succeed ended.
 struct DownloadFailure {
-    bool canceled = false; // the user pressed Cancel
-    QString reason;        // why it failed, for the error box
+    bool canceled = false;   // the user pressed Cancel
+    bool localWrite = false; // the file arrived but could not be written to target
+    QString reason;          // why it failed, for the error box (the system's reason for localWrite)
 };
 
 // The built-in update server address with "/files/results.txt".

@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -91,6 +92,17 @@ MainWindow::~MainWindow()
     QString reason;
     if (!m_endSaved)
         m_keeper.trySave(m_championship, &reason);
+}
+
+void MainWindow::tellResultsCopied(const QString &from)
+{
+    const QString text =
+        QStringLiteral("The results file %1 cannot be written, so Fixturo keeps the results in "
+                       "%2 from now on, starting from a copy of it.")
+            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(m_keeper.path()));
+    QTimer::singleShot(0, this, [this, text] {
+        showMessage(this, QMessageBox::Information, QStringLiteral("Fixturo"), text);
+    });
 }
 
 void MainWindow::buildMenus()
@@ -219,6 +231,9 @@ void MainWindow::updateOnline()
         recordChange(QStringLiteral("Online Update"), before, Source::File, true);
         showMessage(this, QMessageBox::Warning, QStringLiteral(" Download Successful"),
                     QStringLiteral("Update was made successfully!"));
+    } else if (failure.localWrite) {
+        reportFileError(this, QStringLiteral("The results were downloaded but could not be saved to %1."),
+                        m_keeper.path(), failure.reason);
     } else if (!failure.canceled) {
         showMessage(this, QMessageBox::Critical, QStringLiteral(" Error"),
                     QStringLiteral("There was a error making the Update. Make sure that you are online and "
@@ -236,9 +251,14 @@ void MainWindow::print()
     if (dialog.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!printChampionship(printer, m_championship, &error))
+    if (printChampionship(printer, m_championship, &error))
+        return;
+    if (printer.outputFileName().isEmpty())
         showMessage(this, QMessageBox::Critical, QStringLiteral("Fixturo"),
                     QStringLiteral("The championship could not be printed."), QMessageBox::Ok, error);
+    else // printed to a PDF file
+        reportFileError(this, QStringLiteral("The championship could not be printed to %1."),
+                        printer.outputFileName(), error);
 }
 
 void MainWindow::exportPage()

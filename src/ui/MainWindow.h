@@ -28,6 +28,10 @@ public:
     // Where "Update Online" fetches the results file from.
     void setUpdateSettings(const UpdateSettings &settings) { m_update = settings; }
 
+    // Says once, over the window, that the results are kept in the results
+    // path from now on, copied from `from` (which cannot be written).
+    void tellResultsCopied(const QString &from);
+
     // Asks where to save the results when the results file cannot be written at exit.
     void setSavePathQuestion(ResultsKeeper::SavePathQuestion ask)
     {

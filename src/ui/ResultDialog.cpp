@@ -172,10 +172,13 @@ void ResultDialog::showMatch(const Championship &championship)
 
     // Each assignment runs the draw rule, so stored penalties of a match whose
     // goals differ are dropped here.
-    m_scoreBoxes[Goals1]->setText(match.score.goals1);
-    m_scoreBoxes[Goals2]->setText(match.score.goals2);
-    m_scoreBoxes[Penalties1]->setText(match.score.penalties1);
-    m_scoreBoxes[Penalties2]->setText(match.score.penalties2);
+    // Two digits is the limit for typing; a longer stored score shows whole.
+    const std::array<const QString *, 4> stored{&match.score.goals1, &match.score.goals2,
+                                                &match.score.penalties1, &match.score.penalties2};
+    for (int i = Goals1; i <= Penalties2; ++i) {
+        m_scoreBoxes[i]->setMaxLength(std::max(2, static_cast<int>(stored[i]->size())));
+        m_scoreBoxes[i]->setText(*stored[i]);
+    }
 
     m_matchTitle->setText(QStringLiteral("Match #%1").arg(m_row + 1));
     // One line: the label grows to its text rather than wrapping over the info.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -21,7 +22,16 @@ ResultsKeeper::ResultsKeeper(QWidget *window, QString path)
 
 Snapshot ResultsKeeper::snapshot(const Championship &championship) const
 {
-    return {championship, readWholeFile(m_path)};
+    // After a failed save the file lacks what the window shows: putting its
+    // bytes back later would lose results, so the snapshot keeps none.
+    return {championship, m_fileCurrent ? readWholeFile(m_path) : std::nullopt};
+}
+
+bool ResultsKeeper::fileHolds(const Championship &championship) const
+{
+    Championship onDisk = championship;
+    return QFileInfo::exists(m_path) && loadResultsFile(onDisk, m_path) &&
+           resultsLine(onDisk) == resultsLine(championship);
 }
 
 bool ResultsKeeper::trySave(const Championship &championship, QString *reason)
@@ -36,7 +46,10 @@ bool ResultsKeeper::trySave(const Championship &championship, QString *reason)
 void ResultsKeeper::save(const Championship &championship)
 {
     QString reason;
-    if (trySave(championship, &reason)) {
+    // A file that already holds the state needs no save (a read-only file
+    // that nothing has changed).
+    m_fileCurrent = trySave(championship, &reason) || fileHolds(championship);
+    if (m_fileCurrent) {
         m_saveFailureShown = false;
         return;
     }
@@ -59,7 +72,7 @@ void ResultsKeeper::restore(const Snapshot &snapshot)
 void ResultsKeeper::keepUnreadableFile()
 {
     const QString shown = QDir::toNativeSeparators(m_path);
-    const QString copy = m_path + QStringLiteral(".bak");
+    const QString copy = freeBackupPath(m_path);
     QString reason;
     QString text;
     const std::optional<QByteArray> held = readWholeFile(m_path, &reason);
@@ -84,7 +97,8 @@ void ResultsKeeper::keepUnreadableFile()
 bool ResultsKeeper::mayQuit(const Championship &championship)
 {
     QString reason;
-    while (!trySave(championship, &reason)) {
+    // Nothing is asked when the file already holds what the window shows.
+    while (!trySave(championship, &reason) && !fileHolds(championship)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Fixturo"),
                         QStringLiteral("The latest results are not saved: they could not be written to "
                                        "%1.\n%2\n\nTry again, save them to another file, or quit without "

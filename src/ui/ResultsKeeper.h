@@ -26,7 +26,8 @@ public:
     using SavePathQuestion = std::function<QString(QWidget *parent, const QString &current)>;
     void setSavePathQuestion(SavePathQuestion ask) { m_askSavePath = std::move(ask); }
 
-    // The state and the file's bytes as they are now.
+    // The state and the file's bytes as they are now; no bytes after a failed
+    // save, so that putting the snapshot back saves its state instead.
     Snapshot snapshot(const Championship &championship) const;
 
     // Writes the results file; the first failure after a success is told.
@@ -40,7 +41,11 @@ public:
     // before anything is saved over it; the user is told once.
     void keepUnreadableFile();
     // The file was replaced whole (a download): it may be written again.
-    void fileReplaced() { m_saveRefusal.clear(); }
+    void fileReplaced()
+    {
+        m_saveRefusal.clear();
+        m_fileCurrent = true;
+    }
 
     // At exit with the latest results not on disk: whether to quit.
     bool mayQuit(const Championship &championship);
@@ -51,6 +56,10 @@ private:
     SavePathQuestion m_askSavePath;
     QString m_saveRefusal; // why the results file must not be written, if it must not
     bool m_saveFailureShown = false;
+    bool m_fileCurrent = true; // the file holds the state last saved or loaded
+
+    // Whether the file on disk holds the same results as `championship`.
+    bool fileHolds(const Championship &championship) const;
 };
 
 } // namespace fixturo

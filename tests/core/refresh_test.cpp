@@ -77,41 +77,54 @@ TEST_F(Tournament, TheRefreshAfterAnEditRanksAgain)
     EXPECT_EQ(m_championship.matches[26].score.goals1, "1") << "the quarter-final result stays";
 }
 
-// The superuser writes anywhere, so only the cases that need no permission
-// check run as root.
-TEST(ResultsPath, BesideTheProgramWhenItCanBeWrittenElseTheDataFolder)
+// Each case runs in a child process, as nobody when the test runs as root (the
+// superuser writes anywhere).
+TEST(ResultsPath, BesideTheProgramWhenItCanBeWrittenElseTheDataFolderFromACopy)
 {
     enum class Place { Missing, Writable, ReadOnly, AFile };
     struct Case {
         const char *name;
         Place folder, file;
-        bool beside, runsAsRoot;
+        bool dataHoldsResults, beside, copied;
     };
     // clang-format off
     const Case cases[] = {
-        {.name = "writable folder", .folder = Place::Writable, .file = Place::Missing, .beside = true, .runsAsRoot = true},
-        {.name = "a file in the folder's place", .folder = Place::AFile, .file = Place::Missing, .beside = false, .runsAsRoot = true},
-        {.name = "read-only folder, writable file", .folder = Place::ReadOnly, .file = Place::Writable, .beside = true, .runsAsRoot = true},
-        {.name = "read-only folder, no file", .folder = Place::ReadOnly, .file = Place::Missing, .beside = false, .runsAsRoot = false},
-        {.name = "read-only folder and file", .folder = Place::ReadOnly, .file = Place::ReadOnly, .beside = false, .runsAsRoot = false},
+        {.name = "writable folder", .folder = Place::Writable, .file = Place::Missing, .dataHoldsResults = false, .beside = true, .copied = false},
+        {.name = "a file in the folder's place", .folder = Place::AFile, .file = Place::Missing, .dataHoldsResults = false, .beside = false, .copied = false},
+        {.name = "read-only folder, writable file", .folder = Place::ReadOnly, .file = Place::Writable, .dataHoldsResults = false, .beside = true, .copied = false},
+        {.name = "read-only folder, no file", .folder = Place::ReadOnly, .file = Place::Missing, .dataHoldsResults = false, .beside = false, .copied = false},
+        {.name = "read-only folder and file", .folder = Place::ReadOnly, .file = Place::ReadOnly, .dataHoldsResults = false, .beside = false, .copied = true},
+        {.name = "read-only, results in the data folder", .folder = Place::ReadOnly, .file = Place::ReadOnly, .dataHoldsResults = true, .beside = false, .copied = false},
     };
     // clang-format on
+    const QByteArray besideBytes = "1,0|beside\r\n", dataBytes = "0,1|kept\r\n";
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        if (geteuid() == 0 && !c.runsAsRoot)
-            continue;
         QTemporaryDir root;
+        QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
         const QString program = root.filePath("bin"), data = root.filePath("home/share/fixturo");
-        QFile place(c.folder == Place::AFile ? program : program + "/results.txt");
-        const bool made = c.folder == Place::AFile ? place.open(QIODevice::WriteOnly) : QDir().mkdir(program);
-        ASSERT_TRUE(made);
-        ASSERT_TRUE(c.file == Place::Missing || place.open(QIODevice::WriteOnly));
-        if (c.file == Place::ReadOnly)
-            place.setPermissions(QFile::ReadOwner);
-        if (c.folder == Place::ReadOnly)
-            QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_EQ(chooseResultsPath(program, data), (c.beside ? program : data) + "/results.txt");
+        const QString beside = program + "/results.txt", kept = data + "/results.txt";
+        ASSERT_TRUE(c.folder == Place::AFile ? writeBytes(program, "") : QDir().mkdir(program));
+        ASSERT_TRUE(c.file == Place::Missing || writeBytes(beside, besideBytes));
+        ASSERT_TRUE(!c.dataHoldsResults || (QDir().mkpath(data) && writeBytes(kept, dataBytes)));
+        QFile::setPermissions(beside, c.file == Place::ReadOnly ? QFile::ReadOther
+                                                                : QFile::WriteOther | QFile::ReadOther);
+        if (c.folder != Place::AFile)
+            QFile::setPermissions(program, c.folder == Place::ReadOnly
+                                               ? QFile::ReadOther | QFile::ExeOther
+                                               : QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+        if (c.dataHoldsResults)
+            QFile::setPermissions(data, QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+        const std::optional<bool> chosen = inChildAsNobody([&] {
+            const ResultsLocation location = chooseResultsLocation(program, data);
+            return location.path == (c.beside ? beside : kept) &&
+                   location.copiedFrom == (c.copied ? beside : QString());
+        });
+        ASSERT_TRUE(chosen.has_value()) << "the child could not become nobody";
+        EXPECT_TRUE(*chosen);
         EXPECT_EQ(QDir(data).exists(), !c.beside);
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray keptBytes = c.dataHoldsResults ? dataBytes : c.copied ? besideBytes : QByteArray();
+        EXPECT_EQ(fileBytes(kept), keptBytes);
     }
 }

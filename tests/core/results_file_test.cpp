@@ -65,6 +65,10 @@ TEST(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLosesNo
         {.name = "31 entries without the last bar", .content = three.repeated(30) + "1,1", .savedStart = "3,3|3,3|" + three.repeated(28) + "1,1|", .savedEnd = kept, .on = true, .whole = false},
         {.name = "31 entries, empty manual order", .content = three.repeated(31), .savedStart = "3,3|3,3|" + three.repeated(29), .savedEnd = "3,3|\r\n", .on = true, .whole = true},
         {.name = "fields after the manual order", .content = lineWith(0, "3,1") + "|9,9|more", .savedStart = "3,1|,|", .savedEnd = "|" + kInitial + "\r\n", .on = false, .whole = false},
+        {.name = "a score that is no number", .content = lineWith(1, "abc,-5") + "\r\n", .savedStart = ",|5,5,9,8|,|", .savedEnd = "|" + kInitial + "\r\n", .on = false, .whole = false},
+        {.name = "a score longer than any match gives", .content = lineWith(1, "1000000000000000,0") + "\r\n", .savedStart = ",|5,5,9,8|,|", .savedEnd = "|" + kInitial + "\r\n", .on = false, .whole = false},
+        {.name = "two byte order marks", .content = "\xEF\xBB\xBF\xEF\xBB\xBF" + swapped + "\r\n", .savedStart = "5,5,9,8|,|,|", .savedEnd = list, .on = true, .whole = false},
+        {.name = "one line over a mebibyte", .content = swapped + QByteArray(1 << 20, 'x'), .savedStart = first, .savedEnd = "x\r\n", .on = true, .whole = false},
         {.name = "a line longer than one read", .content = "1,2|" + big + "|" + lineWith(0, "6,6").mid(6), .savedStart = "1,2|5,5,9,8|,|", .savedEnd = "|" + kInitial + "\r\n", .on = false, .whole = false},
     };
     // clang-format on
@@ -81,6 +85,30 @@ TEST(ResultsFile, LoadReadsTheFirstLineByTheEntryRulesAndSaysWhetherASaveLosesNo
         EXPECT_EQ(saved.left(c.savedStart.size()), c.savedStart);
         EXPECT_EQ(saved.right(c.savedEnd.size()), c.savedEnd);
         EXPECT_EQ(championship.manualOrder.isOn(), c.on);
+    }
+}
+
+// A download is a results file when its first line holds the 31 entries and
+// every score in them is a number.
+TEST(ResultsFile, ADownloadIsAResultsFileWhenItsEntriesAndScoresAre)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        bool accepted;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {.name = "results with a byte order mark", .bytes = "\xEF\xBB\xBF" + lineWith(24, "1,1,4,3") + "\r\nmore", .accepted = true},
+        {.name = "thirty entries", .bytes = lineWith(0, "1,0").mid(4), .accepted = false},
+        {.name = "a score that is no number", .bytes = lineWith(3, "2,-1"), .accepted = false},
+        {.name = "a penalty score that is no number", .bytes = lineWith(24, "1,1,x,3"), .accepted = false},
+        {.name = "two byte order marks", .bytes = "\xEF\xBB\xBF\xEF\xBB\xBF" + lineWith(0, "1,0"), .accepted = false},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(notAResultsFile(c.bytes).isEmpty(), c.accepted);
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -305,11 +306,48 @@ INSTANTIATE_TEST_SUITE_P(Answers, ExitUnsaved, ::testing::Values(
     [](const auto &c) { return std::string(c.param.name); });
 // clang-format on
 
+// Types a score into the result dialog of schedule line `row` and presses OK.
+void enterResult(MainWindow &window, int row, const QString &goals1, const QString &goals2)
+{
+    onNext<ResultDialog>([&](ResultDialog *dialog) {
+        namedChild<QLineEdit>(*dialog, u"goals1Box"_s)->setText(goals1);
+        namedChild<QLineEdit>(*dialog, u"goals2Box"_s)->setText(goals2);
+        QTest::mouseClick(namedChild<QPushButton>(*dialog, u"okButton"_s), Qt::LeftButton);
+    });
+    QTest::mouseClick(namedChild<QLabel>(window, u"scheduleLine%1"_s.arg(row)), Qt::LeftButton);
+}
+
+// A save fails between two that succeed: every undo and redo leaves the file
+// holding what the window shows, and the exit asks nothing when the file
+// already holds it, even where it cannot be written.
+TEST_F(Flow, AfterAFailedSaveUndoRedoAndExitKeepTheFileAsTheWindowShowsIt)
+{
+    Championship championship;
+    MainWindow window(championship, m_path);
+    window.show();
+    enterResult(window, 0, u"1"_s, u"0"_s);
+    {
+        const FullDisk full;
+        answerMessage(); // the failed save is told
+        enterResult(window, 1, u"2"_s, u"0"_s);
+    }
+    enterResult(window, 2, u"3"_s, u"0"_s);
+    for (const char *action : {"undoAction", "undoAction", "redoAction", "redoAction"}) {
+        SCOPED_TRACE(action);
+        namedChild<QAction>(window, QLatin1String(action))->trigger();
+        EXPECT_EQ(fileBytes(m_path), resultsLine(championship));
+    }
+    const FullDisk full;
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+}
+
 struct UpdateCase {
     const char *mode;
     const char *reason = nullptr; // in the error box's detail; none for a success
     bool trusted = false;         // the test's certificate authority, for "tls"
     bool cancel = false;          // Cancel pressed in the progress window: no box, nothing changed
+    bool folderGone = false;      // the results file's folder removed after the start: downloaded, not saved
 };
 
 class UpdateFaults : public Flow, public ::testing::WithParamInterface<UpdateCase> {};
@@ -319,7 +357,8 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
     const UpdateCase &c = GetParam();
     const QByteArray local =
         "2,2|" + QByteArray(",|").repeated(kMatchCount - 1) + ManualOrder::kInitialText + "\r\n";
-    ASSERT_TRUE(writeBytes(m_path, local));
+    const QString path = c.folderGone ? m_dir.filePath(u"gone/results.txt"_s) : m_path;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()) && writeBytes(path, local));
     const QString cert = m_dir.filePath(u"cert.pem"_s); // made by the TLS server for 127.0.0.1
     qputenv("FIXTURO_TLS_CERT", cert.toLocal8Bit());
     TestServer server;
@@ -331,7 +370,8 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
             settings.extraCaCertificates = QSslCertificate::fromPath(cert);
     }
     Championship championship;
-    MainWindow window(championship, m_path);
+    MainWindow window(championship, path);
+    ASSERT_TRUE(!c.folderGone || QDir(QFileInfo(path).path()).removeRecursively());
     window.setUpdateSettings(settings);
     window.show();
     QStringList seen;
@@ -347,23 +387,25 @@ TEST_P(UpdateFaults, OnlyAResultsFileReplacesTheLocalOne)
         EXPECT_EQ(championship.matches[0].score.goals1, u"1"_s);
         return;
     }
-    EXPECT_EQ(fileBytes(m_path), local);
+    EXPECT_EQ(fileBytes(path), c.folderGone ? QByteArray() : local);
     EXPECT_EQ(championship.matches[0].score.goals1, u"2"_s);
     if (c.cancel)
         return; // no box: one would have reached the failing fallback
-    EXPECT_TRUE(seen.value(0).startsWith(u"There was a error making"_s)) << seen.value(0).toStdString();
+    EXPECT_EQ(seen.value(0), c.folderGone
+                                 ? "The results were downloaded but could not be saved to " + path + '.'
+                                 : u"There was a error making the Update. Make sure that you are online "
+                                   "and try again!"_s);
     EXPECT_TRUE(seen.value(1).contains(QLatin1String(c.reason))) << seen.value(1).toStdString();
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Servers, UpdateFaults, ::testing::Values(
     UpdateCase{.mode = "html", .reason = "Not a results file"},
-    UpdateCase{.mode = "empty", .reason = "Not a results file"},
-    UpdateCase{.mode = "few", .reason = "Not a results file"},
     UpdateCase{.mode = "tls", .reason = "SSL"},
     UpdateCase{.mode = "tls", .trusted = true},
+    UpdateCase{.mode = "tls", .reason = "No such file or directory", .trusted = true, .folderGone = true},
     UpdateCase{.mode = "silent", .cancel = true}),
-    [](const auto &c) { return std::string(c.param.mode) + (c.param.trusted ? "_ok" : c.param.cancel ? "_canceled" : ""); });
+    [](const auto &c) { return std::string(c.param.mode) + (c.param.folderGone ? "_unsaved" : c.param.trusted ? "_ok" : c.param.cancel ? "_canceled" : ""); });
 // clang-format on
 
 } // namespace

@@ -105,15 +105,43 @@ TEST(MainWindow, StartsFromTheResultsFileOrWithoutOne)
     QTest::mouseClick(namedChild(s.window, "team_5"), Qt::LeftButton);
     EXPECT_EQ(catcher.urls,
               QList<QUrl>({QUrl("https://en.wikipedia.org/wiki/Croatia_national_football_team")}));
+}
 
-    // A file that a save would not write back the same is copied first, and that is told.
-    const QByteArray unreadable = "\r\n1,0|2,2|what a save would lose\r\n";
-    QStringList seen;
-    answerMessage(&seen);
-    Session kept(unreadable);
-    EXPECT_TRUE(QTest::qWaitFor([] { return pendingMessageAnswers() == 0; }, 5000));
-    EXPECT_TRUE(seen.value(0).contains(QDir::toNativeSeparators(kept.path + ".bak")));
-    EXPECT_EQ(fileBytes(kept.path + ".bak"), unreadable);
+// A file that a save would not write back the same is copied before anything
+// is saved over it, every start's file in a copy of its own, and the copy is
+// named.
+TEST(MainWindow, KeepsEveryUnreadableResultsFileInACopyOfItsOwn)
+{
+    struct Case {
+        const char *name;
+        QByteArray content;
+        const char *copy;
+    };
+    const QByteArray fresh = resultsLine(initialChampionship());
+    // clang-format off
+    const Case cases[] = {
+        {.name = "a blank first line", .content = "\r\n1,0|2,2|what a save would lose\r\n", .copy = ".bak"},
+        {.name = "one line over a mebibyte", .content = fresh.chopped(2) + QByteArray(1 << 20, 'x'), .copy = ".bak.1"},
+        {.name = "two byte order marks", .content = "\xEF\xBB\xBF\xEF\xBB\xBF" + fresh, .copy = ".bak.2"},
+        {.name = "a score that is no number", .content = "abc,-5" + fresh.mid(1), .copy = ".bak.3"},
+    };
+    // clang-format on
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.txt");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(writeBytes(path, c.content));
+        QStringList seen;
+        answerMessage(&seen);
+        {
+            Championship championship;
+            MainWindow window(championship, path);
+            window.show();
+            EXPECT_TRUE(QTest::qWaitFor([] { return pendingMessageAnswers() == 0; }, 5000));
+        }
+        EXPECT_TRUE(seen.value(0).contains(QDir::toNativeSeparators(path + c.copy)));
+        EXPECT_EQ(fileBytes(path + c.copy), c.content);
+    }
 }
 
 TEST(MainWindow, PointerMarksTheScheduleLineUnderIt)
@@ -213,6 +241,7 @@ TEST_F(ResultWindow, OkAcceptsOrRefusesWhatWasTyped)
         {.name = "a draw decided on penalties", .row = 24, .stored = {}, .typed = {"1", "01", "4", "03"}, .shown = {"1", "01", "4", "03"}, .penaltiesAsked = true, .accepted = {"1", "01", "4", "03"}},
         {.name = "stored penalties kept", .row = 25, .stored = {"1", "1", "5", "4"}, .typed = {}, .shown = {"1", "1", "5", "4"}, .penaltiesAsked = true, .accepted = {"1", "1", "5", "4"}},
         {.name = "goals that differ drop the penalties", .row = 25, .stored = {"1", "1", "5", "4"}, .typed = {"2"}, .shown = {"2", "1", "", ""}, .penaltiesAsked = false, .accepted = {"2", "1", "", ""}},
+        {.name = "a stored score longer than two digits stays whole", .row = 3, .stored = {"123", "4"}, .typed = {}, .shown = {"123", "4", "", ""}, .penaltiesAsked = false, .accepted = {"123", "4", "", ""}},
         {.name = "digits only, two at most", .row = 0, .stored = {}, .typed = {"a-4 b7.1", "07"}, .shown = {"47", "07", "", ""}, .penaltiesAsked = false, .accepted = {"47", "07", "", ""}},
     };
     // clang-format on

@@ -68,8 +68,6 @@ class Handler(BaseHTTPRequestHandler):
             self.answer(200 if fresh and identity else 400, b"GOOD", 4)
         elif MODE == "html":  # not a results file
             self.answer(200, b"<html><body>Moved</body></html>", 31)
-        elif MODE == "few":  # a results file with too few entries
-            self.answer(200, b"1,0|2,2|0,Portugal\r\n", 20)
         elif MODE == "tls":  # a results file over TLS
             self.answer(200, RESULTS, len(RESULTS))
 

@@ -7,6 +7,7 @@
 #include "report/PageExport.h"
 #include "report/ResultsCsv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -48,7 +49,7 @@ QByteArray output(const QString &program, const QStringList &arguments)
 TEST_F(ReportTest, PrintedAndExportedPdfHoldTablesResultsBracketAndChampion)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
     printer.setOutputFileName(file("printed.pdf"));
     ASSERT_TRUE(printChampionship(printer, m_championship, nullptr) &&
                 exportChampionship(m_championship, file("exported.pdf"), nullptr));
@@ -71,6 +72,8 @@ TEST_F(ReportTest, PrintedAndExportedPdfHoldTablesResultsBracketAndChampion)
             if (!text.contains(line))
                 missing << line;
         EXPECT_EQ(missing, QStringList()) << pdf;
+        EXPECT_TRUE(output(u"pdfinfo"_s, {file(pdf)}).contains("842 x 595 pts")) << pdf; // A4 on its side
+        EXPECT_LT(test::fileBytes(file(pdf)).size(), 150'000) << pdf; // no flag drawn as thousands of shapes
     }
 }
 
@@ -86,7 +89,13 @@ TEST_F(ReportTest, PngAndSvgShowTheWholePage)
     EXPECT_GT(panel, image.width() * image.height() / 160);
 
     ASSERT_TRUE(exportChampionship(m_championship, file("page.svg"), nullptr));
-    QXmlStreamReader xml(test::fileBytes(file("page.svg")));
+    const QByteArray svg = test::fileBytes(file("page.svg"));
+    EXPECT_LT(svg.size(), 300'000);                               // no flag drawn as thousands of shapes
+    EXPECT_TRUE(svg.contains(R"(width="297mm" height="210mm")")); // A4 on its side
+    // Every font falls back on a generic one at last, the columns' on a monospace one.
+    EXPECT_EQ(svg.count("font-family="), svg.count(R"(, sans-serif")") + svg.count(R"(, monospace")"));
+    EXPECT_GT(svg.count(R"(, monospace")"), 0);
+    QXmlStreamReader xml(svg);
     QStringList texts;
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
@@ -125,31 +134,54 @@ TEST_F(ReportTest, CsvGivesEveryMatchBack)
     advanceKnockoutWinners(bracket);
     for (int r = 0; r < kMatchCount; ++r) {
         const Match &m = bracket.matches[r];
-        const QStringList expected{QString::number(r + 1),
-                                   records[r + 1].value(1),
-                                   m.date,
-                                   m.time,
-                                   m.city,
-                                   m.stadium,
-                                   m.team1,
-                                   m.team2,
-                                   m.score.goals1,
-                                   m.score.goals2,
-                                   m.score.penalties1,
-                                   m.score.penalties2};
-        EXPECT_EQ(records[r + 1], expected);
+        const Score &s = m.score;
+        EXPECT_EQ(records[r + 1], QStringList() << QString::number(r + 1) << records[r + 1].value(1) << m.date
+                                                << m.time << m.city << m.stadium << m.team1 << m.team2
+                                                << s.goals1 << s.goals2 << s.penalties1 << s.penalties2);
     }
     EXPECT_EQ(records[1][1] + records[28][1] + records[30][1] + records[31][1] + records[28][11],
               "Group AQuarter-finalSemi-finalFinal2");
 }
 
-TEST_F(ReportTest, FailedExportLeavesNoFileAndSaysWhy)
+// An export refused (a name it cannot take, a missing folder, a full disk), a print to a PDF file
+// too, keeps the old file whole, leaves nothing beside it and gives the system's reason.
+TEST_F(ReportTest, RefusedExportKeepsTheOldFileAndSaysWhy)
 {
-    for (const char *name : {"page.txt", "page", "missing/page.pdf", "missing/results.csv"}) {
-        QString error, path = file(name);
-        EXPECT_FALSE(path.endsWith(".csv"_L1) ? exportResultsCsv(m_championship, path, &error)
-                                              : exportChampionship(m_championship, path, &error));
-        EXPECT_FALSE(error.isEmpty() || QFile::exists(path)) << name;
+    struct Case {
+        const char *name, *file, *reason;
+        bool print = false;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {.name = "unknown extension", .file = "page.txt", .reason = ".pdf, .png or .svg"},
+        {.name = "missing folder", .file = "missing/page.pdf", .reason = "No such file or directory"},
+        {.name = "csv, full disk", .file = "results.csv", .reason = "File too large"},
+        {.name = "pdf, full disk", .file = "page.pdf", .reason = "File too large"},
+        {.name = "png, full disk", .file = "page.png", .reason = "File too large"},
+        {.name = "svg, full disk", .file = "page.svg", .reason = "File too large"},
+        {.name = "print to a pdf file, full disk", .file = "printed.pdf", .reason = "File too large", .print = true},
+    };
+    // clang-format on
+    const QByteArray old = "the file as it was before, longer than the disk allows";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = file(c.file);
+        ASSERT_TRUE(QDir(m_dir.path()).removeRecursively() && QDir().mkpath(m_dir.path()));
+        const bool kept = test::writeBytes(path, old); // none in a missing folder
+        const std::optional<test::FullDiskWrite> result = test::writeOnFullDisk([&](QString *reason) {
+            if (!c.print)
+                return path.endsWith(".csv"_L1) ? exportResultsCsv(m_championship, path, reason)
+                                                : exportChampionship(m_championship, path, reason);
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFileName(path);
+            return printChampionship(printer, m_championship, reason);
+        });
+        ASSERT_TRUE(result);
+        EXPECT_FALSE(result->succeeded);
+        EXPECT_TRUE(result->reason.contains(QString::fromLatin1(c.reason))) << result->reason.toStdString();
+        EXPECT_EQ(test::fileBytes(path), kept ? old : QByteArray());
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  kept ? QStringList{c.file} : QStringList());
     }
 }
 
