@@ -4,6 +4,7 @@
 #include "bench_data.h"
 
 #include "app/Refresh.h"
+#include "groups/Outlook.h"
 #include "groups/Ranking.h"
 #include "groups/Standings.h"
 #include "knockout/Knockout.h"
@@ -173,6 +174,39 @@ void BM_ParseAndWriteLine(benchmark::State &state)
     require(written == kFullTournament, state, "the line did not survive parse and write");
 }
 BENCHMARK(BM_ParseAndWriteLine)->Unit(benchmark::kMicrosecond);
+
+// The outlook of all four groups: every way the remaining matches can end,
+// ranked. The argument is how many matchdays are played (0: a fresh
+// championship, the hardest state found: 3^6 patterns per group, many of them
+// comparing goal differences), or 3 for nine-digit scores (a results file
+// allows them): every group's first match won 999999999-0, so that turning a
+// goal difference takes huge margins.
+Championship outlookState(int playedDays)
+{
+    Championship championship = fullTournament();
+    const int keep = playedDays == 3 ? 0 : 8 * playedDays;
+    for (int r = keep; r < kMatchCount; ++r)
+        championship.matches[r].score = {};
+    if (playedDays == 3)
+        for (int g = 0; g < kGroupCount; ++g)
+            championship.matches[groupMatchRows(g)[0]].score = {"999999999", "0", {}, {}};
+    refreshAfterEdit(championship, {});
+    return championship;
+}
+
+void BM_GroupOutlooks(benchmark::State &state)
+{
+    const Championship championship = outlookState(static_cast<int>(state.range(0)));
+    int outcomes = 0;
+    for (auto _ : state) {
+        outcomes = 0;
+        for (int g = 0; g < kGroupCount; ++g)
+            outcomes += groupOutlook(championship, g).outcomeCount;
+        benchmark::DoNotOptimize(outcomes);
+    }
+    state.counters["rankings"] = outcomes;
+}
+BENCHMARK(BM_GroupOutlooks)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -14,11 +14,21 @@ QString standingLine(const Standing &s)
            goalsColumns(QString::number(s.goalsFor), QString::number(s.goalsAgainst));
 }
 
+namespace {
+
+// "1 point", "0 points": a count and its noun, singular for one.
+QString counted(std::int64_t count, const char *singular, const char *plural)
+{
+    return QString::number(count) + u' ' + QString::fromLatin1(count == 1 ? singular : plural);
+}
+
+} // namespace
+
 QString standingSpoken(const Standing &s)
 {
-    return QStringLiteral("%1: %2 points, %3 won, %4 drawn, %5 lost, %6 goals for, %7 against")
-        .arg(s.team, QString::number(s.points), QString::number(s.won), QString::number(s.drawn),
-             QString::number(s.lost), QString::number(s.goalsFor), QString::number(s.goalsAgainst));
+    return QStringLiteral("%1: %2, %3 won, %4 drawn, %5 lost, %6 for, %7 against")
+        .arg(s.team, counted(s.points, "point", "points"), QString::number(s.won), QString::number(s.drawn),
+             QString::number(s.lost), counted(s.goalsFor, "goal", "goals"), QString::number(s.goalsAgainst));
 }
 
 QString groupHeading(int group)

@@ -19,7 +19,9 @@ constexpr const char *kNotice = "Fixturo is freeware, written and given away by 
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromLatin1(kAuthor));
+    useFixedDialogFrame(this);
+    // The author's name, then the program's version.
+    setWindowTitle(QString::fromLatin1(kAuthor) + u' ' + QLatin1String(FIXTURO_VERSION));
     setModal(true);
     setFixedSize(twips(9600), twips(7155));
 

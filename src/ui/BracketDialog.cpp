@@ -149,6 +149,7 @@ BracketDialog::BracketDialog(Championship &championship, QWidget *parent)
     setObjectName(QStringLiteral("bracketDialog"));
     // Blank rather than empty: the platform shows the program's name in place
     // of an empty title.
+    useFixedDialogFrame(this);
     setWindowTitle(QStringLiteral(" "));
     setModal(true);
     setFixedSize(twips(11430), twips(8205));
@@ -187,6 +188,8 @@ void BracketDialog::buildLayout()
     setColour(link, QPalette::Window, QColor(224, 224, 224));
     setColour(link, QPalette::WindowText, QColor(255, 0, 0));
     link->setCursor(linkCursor());
+    link->setFocusPolicy(
+        Qt::TabFocus); // reached by Tab, opened by Enter or Space; a click leaves no focus mark
     connect(link, &ClickableLabel::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage))); });
 
@@ -223,8 +226,8 @@ void BracketDialog::buildLayout()
     m_champion->setFont(teamFont);
     setColour(m_champion, QPalette::WindowText, QColor(0, 0, 255));
 
-    // The match areas take the keyboard focus in match order, before Exit. A
-    // press opens the match.
+    // The match areas take the keyboard focus in match order, then the link,
+    // then Exit. A press opens the match.
     for (std::size_t k = 0; k < kMatchAreas.size(); ++k) {
         const MatchAreaLayout &a = kMatchAreas[k];
         auto *area = new ClickableLabel(this, ClickableLabel::Trigger::Press);
@@ -239,6 +242,10 @@ void BracketDialog::buildLayout()
         m_matchAreas[k] = area;
         QWidget::setTabOrder(area, m_exitButton);
     }
+    // The link after the last match, before Exit: Shift+Tab from the first
+    // match still reaches Exit.
+    QWidget::setTabOrder(m_matchAreas.back(), link);
+    QWidget::setTabOrder(link, m_exitButton);
     m_matchAreas.front()->setFocus();
 
     m_championFlag =

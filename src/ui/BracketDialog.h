@@ -19,7 +19,8 @@ class ClickableLabel;
 // result. A click on a match area (or Enter or Space on it) opens the result
 // dialog; when that closes, resultEntered() reports the match's score (the one
 // accepted, or the one it had) and the receiver stores it in the
-// championship, after which the bracket redraws.
+// championship, after which the bracket redraws. Tab runs through the match
+// areas in match order, the home-page link (Enter or Space opens it) and Exit.
 class BracketDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ public:
 
     // The author's home page that the link shows and opens.
     static const char *const kHomePage;
+
+    // Shows the championship as it is now (after an undo or redo while open).
+    void refresh() { showBracket(); }
 
 signals:
     void resultEntered(int row, const fixturo::Score &score);

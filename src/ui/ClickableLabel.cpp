@@ -73,6 +73,13 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    const bool activates =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (activates && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
     QLabel::keyPressEvent(event);
 }
 

@@ -11,7 +11,9 @@ namespace fixturo {
 // A label that acts when it is clicked: a schedule line, a team link, a
 // bracket match area, the home-page link. When it has the keyboard focus it
 // shows it, as a dotted rectangle in its own text colour, so that it stands
-// out on whatever background the label has at the moment.
+// out on whatever background the label has at the moment. Enter, Return or
+// Space on a focused label acts as a click unless its key handler takes the key;
+// whether Tab or a click gives it the focus is its focus policy (none by default).
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -22,7 +24,8 @@ public:
     explicit ClickableLabel(QWidget *parent = nullptr, Trigger trigger = Trigger::Release);
 
     // Keys pressed while the label has the focus go here first; true when
-    // the handler used the key.
+    // the handler used the key. Otherwise Enter, Return and Space (with no
+    // modifier but the keypad's) emit clicked().
     void setKeyHandler(std::function<bool(const QKeyEvent &)> handler) { m_keyHandler = std::move(handler); }
 
 signals:

@@ -6,6 +6,7 @@
 #include <QUndoCommand>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace fixturo {
@@ -34,6 +35,37 @@ private:
     Snapshot m_after;
     Restore m_restore;
     bool m_done = false;
+};
+
+// A step that also changed the results file in use: undo goes back to the file
+// used before and redo to the one used after, each before the step's snapshot
+// is put back there.
+class FileSwitchStep : public QUndoCommand {
+public:
+    using UsePath = std::function<void(const QString &)>;
+
+    FileSwitchStep(StateStep *step, QString pathBefore, QString pathAfter, UsePath use)
+        : QUndoCommand(step->text()), m_step(step), m_pathBefore(std::move(pathBefore)),
+          m_pathAfter(std::move(pathAfter)), m_use(std::move(use))
+    {
+    }
+
+    void undo() override
+    {
+        m_use(m_pathBefore);
+        m_step->undo();
+    }
+    void redo() override
+    {
+        m_use(m_pathAfter);
+        m_step->redo();
+    }
+
+private:
+    std::unique_ptr<StateStep> m_step;
+    QString m_pathBefore;
+    QString m_pathAfter;
+    UsePath m_use;
 };
 
 } // namespace fixturo

@@ -1,6 +1,7 @@
 #include "ui/GroupTablesView.h"
 
 #include "groups/GroupLines.h"
+#include "groups/OutlookLines.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -8,6 +9,8 @@
 
 #include <QGroupBox>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace fixturo {
 
@@ -119,11 +122,16 @@ GroupTablesView::GroupTablesView(QWidget *parent) : QWidget(parent)
 
             auto *team = new ClickableLabel(frame);
             team->setObjectName(QStringLiteral("team_%1").arg(index));
-            team->setGeometry(twipsRect(kTeamLeft, top, kTeamWidths[g][i], kRowHeight));
+            // No wider than the room before the flag, which lies on top of it:
+            // the name is fitted to that room, and the focus mark shows whole.
+            team->setGeometry(twipsRect(kTeamLeft, top,
+                                        std::min(kTeamWidths[g][i], kFlagLefts[g] - kTeamLeft), kRowHeight));
             team->setTextFormat(Qt::PlainText);
             team->setFont(layoutFont("Arial", 8.25));
             setColour(team, QPalette::WindowText, Qt::black);
             team->setCursor(Qt::CrossCursor);
+            // A link reached by Tab, opened by Enter or Space; a click leaves no focus mark.
+            team->setFocusPolicy(Qt::TabFocus);
             connect(team, &ClickableLabel::clicked, this, [this, team] { emit teamActivated(team->text()); });
             m_teams[index] = team;
 
@@ -159,6 +167,22 @@ void GroupTablesView::showFlags(const Championship &championship)
     for (int g = 0; g < kGroupCount; ++g)
         for (int i = 0; i < kTeamsPerGroup; ++i)
             showFlag(m_flags[kTeamsPerGroup * g + i], championship.groupTables[g][i].team);
+}
+
+void GroupTablesView::showOutlooks(const std::array<GroupOutlook, kGroupCount> &outlooks)
+{
+    for (int g = 0; g < kGroupCount; ++g)
+        for (int i = 0; i < kTeamsPerGroup; ++i) {
+            const int index = kTeamsPerGroup * g + i;
+            for (const TeamOutlook &team : outlooks[g].teams)
+                if (team.team == m_teams[index]->text()) {
+                    const QString text = teamOutlookText(outlooks[g], team);
+                    for (QLabel *label : {static_cast<QLabel *>(m_teams[index]), m_standings[index]}) {
+                        label->setToolTip(text);
+                        label->setAccessibleDescription(text);
+                    }
+                }
+        }
 }
 
 } // namespace fixturo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/Championship.h"
+#include "groups/Outlook.h"
 
 #include <QWidget>
 
@@ -14,7 +14,9 @@ class ClickableLabel;
 
 // The four group tables of the main window: for each team its name (a link to
 // its encyclopedia article), its flag and its statistics line. The view is
-// transparent: the window's background shows around the group frames.
+// transparent: the window's background shows around the group frames. The 16
+// names are tab stops in table order; a click, Enter or Space on one emits
+// teamActivated().
 class GroupTablesView : public QWidget {
     Q_OBJECT
 public:
@@ -25,9 +27,12 @@ public:
     void showTables(const Championship &championship);
     // Each row's flag; a name without a flag leaves the picture as it was.
     void showFlags(const Championship &championship);
+    // Each team's outlook as the tooltip and accessible description of its
+    // row; the table lines stay as they are.
+    void showOutlooks(const std::array<GroupOutlook, kGroupCount> &outlooks);
 
 signals:
-    // A team name was clicked.
+    // A team name was clicked, or Enter or Space pressed on it.
     void teamActivated(const QString &team);
 
 private:

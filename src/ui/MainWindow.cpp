@@ -1,17 +1,20 @@
 #include "ui/MainWindow.h"
 
 #include "knockout/Knockout.h"
-#include "report/PageExport.h"
-#include "report/ResultsCsv.h"
+#include "storage/FileIo.h"
+#include "storage/ResultsFile.h"
 #include "ui/AboutDialog.h"
 #include "ui/BracketDialog.h"
 #include "ui/GroupTablesView.h"
 #include "ui/ManualOrderDialog.h"
 #include "ui/Message.h"
+#include "ui/OutlookWindow.h"
 #include "ui/Pictures.h"
+#include "ui/ReportCommands.h"
 #include "ui/ResultDialog.h"
 #include "ui/ScheduleView.h"
 #include "ui/Twips.h"
+#include "ui/UserGuide.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -20,13 +23,15 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
+
+#include <algorithm>
+#include <memory>
 
 namespace fixturo {
 
@@ -38,13 +43,6 @@ const QColor kWindowGrey(192, 192, 192);
 // The client area and the "Second Round" button, in twips.
 constexpr QSize kClientSize{12540, 7260};
 constexpr QRect kSecondRoundButton{2640, 4620, 1575, 735};
-
-// The text of an error box about a file: what failed, for which file.
-void reportFileError(QWidget *parent, const QString &what, const QString &path, const QString &reason)
-{
-    showMessage(parent, QMessageBox::Critical, QStringLiteral("Fixturo"),
-                what.arg(QDir::toNativeSeparators(path)), QMessageBox::Ok, reason);
-}
 
 } // namespace
 
@@ -112,32 +110,46 @@ void MainWindow::buildMenus()
         menu->setObjectName(QString::fromLatin1(name));
         return menu;
     };
-    const auto addItem = [this](QMenu *menu, const QString &caption, const char *name, auto slot) {
+    // An item and its key, which the menu shows beside the caption.
+    const auto addItem = [this](QMenu *menu, const QString &caption, const char *name, auto slot,
+                                const QKeySequence &key = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
         connect(action, &QAction::triggered, this, slot);
-        return action;
     };
 
     QMenu *file = addMenu(QStringLiteral("File"), "fileMenu");
     addItem(file, QStringLiteral("Manual Order"), "manualOrderAction", &MainWindow::editManualOrder);
+    addItem(file, QStringLiteral("Group Outlook"), "groupOutlookAction", &MainWindow::showOutlookWindow,
+            QKeySequence(Qt::CTRL | Qt::Key_G));
     addItem(file, QStringLiteral("Update Online"), "updateOnlineAction", &MainWindow::updateOnline);
     file->addSeparator();
-    addItem(file, QStringLiteral("Print…"), "printAction", &MainWindow::print);
-    addItem(file, QStringLiteral("Export…"), "exportAction", &MainWindow::exportPage);
-    addItem(file, QStringLiteral("Export Results as CSV…"), "exportCsvAction", &MainWindow::exportCsv);
+    addItem(file, QStringLiteral("Open Results…"), "openResultsAction", &MainWindow::openResults,
+            QKeySequence(Qt::CTRL | Qt::Key_O));
+    addItem(file, QStringLiteral("Save Results As…"), "saveResultsAsAction", &MainWindow::saveResultsAs,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    addItem(file, QStringLiteral("Exit"), "exitAction", &MainWindow::close);
+    addItem(
+        file, QStringLiteral("Print…"), "printAction", [this] { printWithPreview(this, m_championship); },
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+    addItem(file, QStringLiteral("Export…"), "exportAction", [this] { exportPageAs(this, m_championship); });
+    addItem(file, QStringLiteral("Export Results as CSV…"), "exportCsvAction",
+            [this] { exportCsvAs(this, m_championship); });
+    file->addSeparator();
+    addItem(file, QStringLiteral("Exit"), "exitAction", &MainWindow::close,
+            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = addMenu(QStringLiteral("Edit"), "editMenu");
-    QAction *undo = m_history->createUndoAction(edit, QStringLiteral("Undo"));
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    edit->addAction(undo);
-    QAction *redo = m_history->createRedoAction(edit, QStringLiteral("Redo"));
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    edit->addAction(redo);
+    m_undo = m_history->createUndoAction(edit, QStringLiteral("Undo"));
+    m_undo->setObjectName(QStringLiteral("undoAction"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addAction(m_undo);
+    m_redo = m_history->createRedoAction(edit, QStringLiteral("Redo"));
+    m_redo->setObjectName(QStringLiteral("redoAction"));
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(m_redo);
     edit->addSeparator();
     addItem(edit, QStringLiteral("New Championship…"), "newChampionshipAction",
             &MainWindow::startNewChampionship);
@@ -145,20 +157,28 @@ void MainWindow::buildMenus()
     QMenu *help = addMenu(QStringLiteral("?"), "helpMenu");
     addItem(help, QStringLiteral("About"), "aboutAction", &MainWindow::showAbout);
     addItem(help, QStringLiteral("Help"), "helpAction", &MainWindow::showHelp);
+    addItem(help, QStringLiteral("User Guide"), "userGuideAction", &MainWindow::showUserGuide,
+            QKeySequence(Qt::Key_F1));
 
     // Keys for the menus; the captions stay as they are, without access keys.
-    const auto addKey = [this](const QKeySequence &keys, const auto &slot) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
-    };
+    // The menu opens with its first item that can be chosen highlighted, so
+    // that Return chooses it at once; the arrows go on from there.
     const auto openMenu = [this](QMenu *menu) {
-        return [this, menu] { menuBar()->setActiveAction(menu->menuAction()); };
+        return [this, menu] {
+            menuBar()->setActiveAction(menu->menuAction());
+            const QList<QAction *> items = menu->actions();
+            const auto first = std::find_if(items.begin(), items.end(), [](const QAction *item) {
+                return item->isVisible() && item->isEnabled() && !item->isSeparator();
+            });
+            if (menu->isVisible() && first != items.end())
+                menu->setActiveAction(*first);
+        };
     };
-    addKey(QKeySequence(Qt::ALT | Qt::Key_F), openMenu(file));
-    addKey(QKeySequence(Qt::ALT | Qt::Key_E), openMenu(edit));
-    addKey(QKeySequence(Qt::ALT | Qt::Key_H), openMenu(help));
-    addKey(QKeySequence(Qt::Key_F10), openMenu(file));
-    addKey(QKeySequence(Qt::Key_F1), [this] { showHelp(); });
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    for (const auto &[key, menu] : {std::pair{QKeySequence(Qt::ALT | Qt::Key_F), file},
+                                    {QKeySequence(Qt::ALT | Qt::Key_E), edit},
+                                    {QKeySequence(Qt::ALT | Qt::Key_H), help},
+                                    {QKeySequence(Qt::Key_F10), file}})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, openMenu(menu));
 }
 
 RefreshHooks MainWindow::refreshHooks()
@@ -166,7 +186,10 @@ RefreshHooks MainWindow::refreshHooks()
     return {
         [this] { m_schedule->showFlags(m_championship); },
         [this] { m_schedule->showLines(m_championship); },
-        [this] { m_groupTables->showTables(m_championship); },
+        [this] {
+            m_groupTables->showTables(m_championship);
+            showOutlooks();
+        },
         [this] { m_groupTables->showFlags(m_championship); },
     };
 }
@@ -197,6 +220,9 @@ void MainWindow::openTeamArticle(const QString &team)
 void MainWindow::openBracket()
 {
     BracketDialog dialog(m_championship, this);
+    // Undo and redo work with the bracket open, and it shows their state.
+    dialog.addActions({m_undo, m_redo});
+    connect(m_history, &QUndoStack::indexChanged, &dialog, [&dialog] { dialog.refresh(); });
     // A knockout result is kept as soon as it is entered, like a group result.
     connect(&dialog, &BracketDialog::resultEntered, this, [this](int row, const Score &score) {
         const Snapshot before = m_keeper.snapshot(m_championship);
@@ -242,56 +268,34 @@ void MainWindow::updateOnline()
     }
 }
 
-void MainWindow::print()
+void MainWindow::openResults()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Fixturo"));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QString error;
-    if (printChampionship(printer, m_championship, &error))
-        return;
-    if (printer.outputFileName().isEmpty())
-        showMessage(this, QMessageBox::Critical, QStringLiteral("Fixturo"),
-                    QStringLiteral("The championship could not be printed."), QMessageBox::Ok, error);
-    else // printed to a PDF file
-        reportFileError(this, QStringLiteral("The championship could not be printed to %1."),
-                        printer.outputFileName(), error);
-}
-
-void MainWindow::exportPage()
-{
-    const QString pdf = QStringLiteral("PDF document (*.pdf)");
-    const QString png = QStringLiteral("PNG picture (*.png)");
-    const QString svg = QStringLiteral("SVG drawing (*.svg)");
-    QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export"), QDir::home().filePath(QStringLiteral("fixturo.pdf")),
-        QStringList{pdf, png, svg}.join(QLatin1String(";;")), &filter);
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open Results"), QFileInfo(m_keeper.path()).path(),
+                                     QStringLiteral("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
-    // A name typed without an extension takes the one of the chosen type.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += filter == png   ? QStringLiteral(".png")
-                : filter == svg ? QStringLiteral(".svg")
-                                : QStringLiteral(".pdf");
-    QString error;
-    if (!exportChampionship(m_championship, path, &error))
-        reportFileError(this, QStringLiteral("The championship could not be exported to %1."), path, error);
+    // Only a file read whole is taken (tried on a copy); anything else changes nothing.
+    QString reason;
+    if (const std::optional<QByteArray> bytes = readWholeFile(path, &reason)) {
+        reason = notAResultsFile(*bytes);
+        if (Championship tried = m_championship; reason.isEmpty() && !loadResultsFile(tried, path))
+            reason = QStringLiteral("It holds something that Fixturo would not write back the same.");
+    }
+    if (!reason.isEmpty()) {
+        reportFileError(this, QStringLiteral("%1 is not a results file that Fixturo can read whole."), path,
+                        reason);
+        return;
+    }
+    const Snapshot before = m_keeper.snapshot(m_championship);
+    const QString pathBefore = m_keeper.path();
+    m_keeper.usePath(path);
+    recordChange(QStringLiteral("Open Results"), before, Source::File, true, pathBefore);
 }
 
-void MainWindow::exportCsv()
+void MainWindow::saveResultsAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Results as CSV"),
-                                                      QDir::home().filePath(QStringLiteral("results.csv")),
-                                                      QStringLiteral("CSV file (*.csv)"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!exportResultsCsv(m_championship, path, &error))
-        reportFileError(this, QStringLiteral("The results could not be exported to %1."), path, error);
+    m_keeper.saveAs(m_championship);
 }
 
 void MainWindow::showAbout()
@@ -307,6 +311,36 @@ void MainWindow::showHelp()
                                "'Manual Order' from Menu File."));
 }
 
+void MainWindow::showOutlooks()
+{
+    const std::array<GroupOutlook, kGroupCount> outlooks = groupOutlooks(m_championship);
+    m_groupTables->showOutlooks(outlooks);
+    if (m_outlookWindow)
+        m_outlookWindow->showOutlooks(outlooks);
+}
+
+void MainWindow::showOutlookWindow()
+{
+    // One outlook window, brought to the front when it is open already.
+    if (!m_outlookWindow) {
+        m_outlookWindow = new OutlookWindow(this);
+        m_outlookWindow->showOutlooks(groupOutlooks(m_championship));
+    }
+    m_outlookWindow->show();
+    m_outlookWindow->raise();
+    m_outlookWindow->activateWindow();
+}
+
+void MainWindow::showUserGuide()
+{
+    // One guide, brought to the front when it is open already.
+    if (!m_guide)
+        m_guide = new UserGuide(this);
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
+}
+
 void MainWindow::startNewChampionship()
 {
     if (showMessage(
@@ -320,16 +354,23 @@ void MainWindow::startNewChampionship()
     recordChange(QStringLiteral("New Championship"), before, Source::Edit, true);
 }
 
-void MainWindow::recordChange(const QString &stepName, const Snapshot &before, Source source, bool isStep)
+void MainWindow::recordChange(const QString &stepName, const Snapshot &before, Source source, bool isStep,
+                              const QString &pathBefore)
 {
     if (source == Source::File)
         refreshAfterDownload(m_championship, m_keeper.path(), refreshHooks());
     else
         refreshAfterEdit(m_championship, refreshHooks());
     m_keeper.save(m_championship);
-    if (isStep)
-        m_history->push(new StateStep(stepName, before, m_keeper.snapshot(m_championship),
-                                      [this](const Snapshot &snapshot) { restore(snapshot); }));
+    if (!isStep)
+        return;
+    auto *step = new StateStep(stepName, before, m_keeper.snapshot(m_championship),
+                               [this](const Snapshot &snapshot) { restore(snapshot); });
+    if (pathBefore.isEmpty() || pathBefore == m_keeper.path())
+        m_history->push(step);
+    else
+        m_history->push(new FileSwitchStep(step, pathBefore, m_keeper.path(),
+                                           [this](const QString &path) { m_keeper.usePath(path); }));
 }
 
 void MainWindow::restore(const Snapshot &snapshot)

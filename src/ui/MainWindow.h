@@ -5,6 +5,7 @@
 #include "ui/ResultsKeeper.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QUndoStack;
 
@@ -12,13 +13,17 @@ namespace fixturo {
 
 class GroupTablesView;
 class ScheduleView;
+class OutlookWindow;
+class UserGuide;
 
 // The main window: the four group tables, the daily schedule of the group
 // matches, the "Second Round" button and the menus. It starts the
 // championship from the results file when it is built, records every change
-// (a result, a manual order, an online update, a new championship) as one
-// step of the edit history, and saves the results after every change and when
-// it closes.
+// (a result, a manual order, an online update, a results file opened, a new
+// championship) as one step of the edit history, and saves the results after
+// every change and when it closes. Every menu item shows its key; a menu's key
+// (Alt+F, Alt+E, Alt+H, F10 for the first menu) opens it with its first item
+// highlighted.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -32,7 +37,8 @@ public:
     // path from now on, copied from `from` (which cannot be written).
     void tellResultsCopied(const QString &from);
 
-    // Asks where to save the results when the results file cannot be written at exit.
+    // Asks where to save the results ("Save Results As…", and at exit when the
+    // results file cannot be written).
     void setSavePathQuestion(ResultsKeeper::SavePathQuestion ask)
     {
         m_keeper.setSavePathQuestion(std::move(ask));
@@ -51,19 +57,25 @@ private:
     void openBracket();
     void editManualOrder();
     void updateOnline();
-    void print();
-    void exportPage();
-    void exportCsv();
+    void openResults();
+    void saveResultsAs();
     void showAbout();
     void showHelp();
+    void showUserGuide();
+    // The outlook of every group, on the tables' tooltips and in the outlook window.
+    void showOutlooks();
+    void showOutlookWindow();
     void startNewChampionship();
 
     // The one path of every change, once the state (or the file) has changed
     // from `before`: the windows refresh (after a replaced file, from the
     // file), the results are saved, and when `isStep` the change becomes one
-    // step of the edit history named `stepName`.
+    // step of the edit history named `stepName`. When the results file in use
+    // was `pathBefore` (another file opened), undo goes back to that file and
+    // redo to the one in use now.
     enum class Source { Edit, File };
-    void recordChange(const QString &stepName, const Snapshot &before, Source source, bool isStep);
+    void recordChange(const QString &stepName, const Snapshot &before, Source source, bool isStep,
+                      const QString &pathBefore = {});
     // Undo and redo: the snapshot's state, the refresh, its file bytes.
     void restore(const Snapshot &snapshot);
 
@@ -72,6 +84,10 @@ private:
     UpdateSettings m_update = defaultUpdateSettings();
     bool m_endSaved = false;
     QUndoStack *m_history = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QPointer<UserGuide> m_guide;
+    QPointer<OutlookWindow> m_outlookWindow;
     GroupTablesView *m_groupTables = nullptr;
     ScheduleView *m_schedule = nullptr;
 };

@@ -43,12 +43,17 @@ QString placeName(const char *name, int group, int place)
     return groupName(name, group) + QString::number(place + 1);
 }
 
+// The caption under the lists: what ticking the switch does, and where the lists start.
+constexpr const char *kCaption =
+    "Ticked, these orders replace the tie-break rules for every group; lists open in the current order.";
+
 } // namespace
 
 ManualOrderDialog::ManualOrderDialog(const Championship &championship, QWidget *parent)
     : QDialog(parent), m_order(championship.manualOrder)
 {
     setObjectName(QStringLiteral("manualOrderDialog"));
+    useFixedDialogFrame(this);
     setWindowTitle(QStringLiteral("Manual"));
     setModal(true);
     setFixedSize(twips(7455), twips(7170));
@@ -59,7 +64,7 @@ ManualOrderDialog::ManualOrderDialog(const Championship &championship, QWidget *
 
     centreOnScreen(this);
 
-    showStoredOrder(championship);
+    showOrder(championship);
 }
 
 void ManualOrderDialog::buildLayout()
@@ -94,6 +99,17 @@ void ManualOrderDialog::buildLayout()
         }
     }
 
+    // What the switch does, in one line across the foot of the window, a
+    // little smaller where a wider font would not fit it.
+    QLabel *caption = makeLabel(this, QStringLiteral("manualOrderCaption"), twipsRect(120, 6780, 7215, 255),
+                                QString::fromLatin1(kCaption), Qt::AlignCenter);
+    setColour(caption, QPalette::WindowText, Qt::black);
+    QFont captionFont = font();
+    while (captionFont.pointSizeF() > 6 &&
+           QFontMetrics(captionFont).horizontalAdvance(caption->text()) > caption->width())
+        captionFont.setPointSizeF(captionFont.pointSizeF() - 0.25);
+    caption->setFont(captionFont);
+
     m_okButton = new QPushButton(QStringLiteral("Ok"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(twipsRect(2880, 5700, 1875, 975));
@@ -101,9 +117,13 @@ void ManualOrderDialog::buildLayout()
     connect(m_okButton, &QPushButton::clicked, this, &ManualOrderDialog::accept);
 }
 
-void ManualOrderDialog::showStoredOrder(const Championship &championship)
+void ManualOrderDialog::showOrder(const Championship &championship)
 {
-    const ManualChoices stored = championship.manualOrder.choices();
+    // Switched off, the stored names are the draw order or an order no longer
+    // in force: the lists start from the tables as the rules ranked them, so
+    // that settling one group leaves the others as they stand.
+    const bool useStored = championship.manualOrder.isOn();
+    const ManualChoices choices = championship.manualOrder.choices();
     for (int g = 0; g < kGroupCount; ++g) {
         for (int k = 0; k < kTeamsPerGroup; ++k) {
             QComboBox *list = m_lists[g][k];
@@ -111,8 +131,9 @@ void ManualOrderDialog::showStoredOrder(const Championship &championship)
             for (const Standing &standing : championship.groupTables[g])
                 list->addItem(standing.team);
             // A stored name that is not one of the group's leaves no choice.
-            list->setCurrentIndex(
-                list->findText(stored[kTeamsPerGroup * g + k], Qt::MatchExactly | Qt::MatchCaseSensitive));
+            const QString &shown =
+                useStored ? choices[kTeamsPerGroup * g + k] : championship.groupTables[g][k].team;
+            list->setCurrentIndex(list->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive));
         }
     }
     m_useManualOrder->setChecked(championship.manualOrder.storedSwitch());

@@ -13,9 +13,10 @@ class QPushButton;
 
 namespace fixturo {
 
-// The manual order window: one pick-only list per place of each group and the
-// switch. "Ok" accepts when every list has a name; the close box keeps
-// nothing. The caller stores order() when the window was accepted.
+// The manual order window: one pick-only list per place of each group, the
+// switch, and a caption saying what the switch does. "Ok" accepts when every
+// list has a name; the close box keeps nothing. The caller stores order() when
+// the window was accepted.
 class ManualOrderDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,9 +27,11 @@ public:
 
 private:
     void buildLayout();
-    // The lists offer each group's teams and show the stored choices; the
+    // The lists offer each group's teams in table order. With the manual
+    // order on they show its stored names; off, the current tables
+    // (groupTables), so that a group left untouched keeps its ranking. The
     // check box shows the stored switch.
-    void showStoredOrder(const Championship &championship);
+    void showOrder(const Championship &championship);
     // The 16 lists' texts, "" for a list without a choice.
     ManualChoices choices() const;
     // After a pick in list `place` of `group`: the group's other lists that

@@ -10,8 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -57,6 +59,41 @@ protected:
     }
 };
 
+// The info line: wraps between words, but never inside the stadium's name, so
+// that "St. Jakob-Park" is not cut after "St." or "Jakob-". Only the drawing
+// changes: text() and what a screen reader says stay the match's info as stored.
+class InfoLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // Shows `info`, drawn with `keptWhole` (a part of it) on one line.
+    void setInfo(const QString &info, const QString &keptWhole)
+    {
+        m_keptWhole = keptWhole;
+        setText(info);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        // No-break spaces, and a word joiner after each hyphen: no break there,
+        // nothing more drawn, and the hyphen stays the font's own (not every
+        // font has a non-breaking hyphen).
+        QString whole = m_keptWhole;
+        whole.replace(u' ', QChar(0x00A0)).replace(u'-', QStringLiteral("-\u2060"));
+        QString shown = text();
+        if (!m_keptWhole.isEmpty())
+            shown.replace(m_keptWhole, whole);
+        QPainter painter(this);
+        style()->drawItemText(&painter, contentsRect(),
+                              QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::TextWordWrap,
+                              palette(), isEnabled(), shown, foregroundRole());
+    }
+
+private:
+    QString m_keptWhole;
+};
+
 } // namespace
 
 ResultDialog::ResultDialog(const Championship &championship, int row, QWidget *parent)
@@ -68,6 +105,7 @@ ResultDialog::ResultDialog(const Championship &championship, int row, QWidget *p
 
 void ResultDialog::buildLayout()
 {
+    useFixedDialogFrame(this);
     setModal(true);
     setFixedSize(twipsRect(0, 0, 5115, 5940).size());
     setAutoFillBackground(true);
@@ -87,8 +125,14 @@ void ResultDialog::buildLayout()
     // at 4.5:1 or better on the dark pitch.
     m_matchTitle = makeTextLabel(this, "matchTitleLabel", twipsRect(4200, 2640, 540, 315),
                                  layoutFont("Arial", 6.75, false), QColor(160, 160, 160));
-    m_matchInfo = makeTextLabel(this, "matchInfoLabel", twipsRect(240, 2880, 4365, 435),
-                                layoutFont("Arial", 9, true), Qt::white);
+    auto *info = new InfoLabel(this);
+    m_matchInfo = info;
+    m_matchInfo->setObjectName(QStringLiteral("matchInfoLabel"));
+    m_matchInfo->setGeometry(twipsRect(240, 2880, 4365, 435));
+    m_matchInfo->setTextFormat(Qt::PlainText);
+    m_matchInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_matchInfo->setFont(layoutFont("Arial", 9, true));
+    setColour(m_matchInfo, QPalette::WindowText, Qt::white);
     m_matchInfo->setWordWrap(true);
     m_penaltiesCaption = makeTextLabel(this, "penaltiesCaption", twipsRect(240, 3375, 1140, 315),
                                        layoutFont("Arial", 9.75, true), QColor(255, 255, 0));
@@ -110,11 +154,10 @@ void ResultDialog::buildLayout()
     m_flags[1] = makeLabel(this, QStringLiteral("team2Flag"), twipsRect(4740, 4380, 375, 255), {},
                            Qt::AlignLeft | Qt::AlignTop);
 
-    // The focus chain follows creation: OK first, then the score boxes from the
-    // last to the first (hidden ones are skipped).
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(twipsRect(1320, 5280, 840, 390));
+    m_okButton->setDefault(true); // Return in a score box presses it
     setColour(m_okButton, QPalette::Button, QColor(224, 224, 224));
 
     // The goal boxes beside the names, the penalty boxes (hidden) to their left.
@@ -147,7 +190,13 @@ void ResultDialog::buildLayout()
     m_scoreBoxes[Penalties1]->hide();
     m_scoreBoxes[Penalties2]->hide();
 
-    m_okButton->setFocus();
+    // The focus starts in the first goal box; Tab runs down the score, then to
+    // OK: goals 1, goals 2, penalties 1, penalties 2 (hidden ones are skipped).
+    QWidget::setTabOrder(m_scoreBoxes[Goals1], m_scoreBoxes[Goals2]);
+    QWidget::setTabOrder(m_scoreBoxes[Goals2], m_scoreBoxes[Penalties1]);
+    QWidget::setTabOrder(m_scoreBoxes[Penalties1], m_scoreBoxes[Penalties2]);
+    QWidget::setTabOrder(m_scoreBoxes[Penalties2], m_okButton);
+    m_scoreBoxes[Goals1]->setFocus();
 
     for (QLineEdit *box : m_scoreBoxes)
         connect(box, &QLineEdit::textChanged, this, &ResultDialog::updatePenaltyBoxes);
@@ -184,7 +233,8 @@ void ResultDialog::showMatch(const Championship &championship)
     // One line: the label grows to its text rather than wrapping over the info.
     m_matchTitle->resize(std::max(m_matchTitle->width(), m_matchTitle->sizeHint().width()),
                          m_matchTitle->height());
-    m_matchInfo->setText(matchInfo(match));
+    // buildLayout made the info line an InfoLabel; the stadium's name stays on one line.
+    static_cast<InfoLabel *>(m_matchInfo)->setInfo(matchInfo(match), match.stadium);
 
     // A name without a flag leaves the picture as it is.
     const std::array<QString, 2> teams = {match.team1, match.team2};
@@ -217,6 +267,7 @@ void ResultDialog::updatePenaltyBoxes()
         pal.setColor(QPalette::Base, back);
         m_scoreBoxes[i]->setPalette(pal);
     }
+    m_penaltiesCaption->setVisible(shown);
     for (int i : {Penalties1, Penalties2}) {
         m_scoreBoxes[i]->setVisible(shown);
         if (!shown && !m_scoreBoxes[i]->text().isEmpty())

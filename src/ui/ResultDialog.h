@@ -15,7 +15,9 @@ namespace fixturo {
 // The result dialog of one match: its goals and, for a knockout draw, its
 // penalties. OK checks the entry by the result rules and accepts; the close
 // box discards the edit. The dialog never changes the championship: the
-// caller stores score() when the dialog was accepted.
+// caller stores score() when the dialog was accepted. It opens with the focus
+// in the first goal box; Tab runs down the score (goals 1, goals 2, then the
+// penalties 1 and 2 when shown) to OK, and Return presses OK.
 class ResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -28,12 +30,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // Places every control, the score boxes empty and the penalty boxes hidden.
+    // Places every control, the score boxes empty and the penalty boxes and
+    // their caption hidden.
     void buildLayout();
     // Fills the window from the match: title, teams, flags, stadium, score.
     void showMatch(const Championship &championship);
     // The draw rule, after every change of a score box: shows or hides (and
-    // empties) the penalty boxes and greys the goal boxes.
+    // empties) the penalty boxes with their caption and greys the goal boxes.
     void updatePenaltyBoxes();
     // OK: by decideOk, either keeps the accepted score and closes, or shows
     // why not and stays open.

@@ -36,8 +36,8 @@ bool ResultsKeeper::fileHolds(const Championship &championship) const
 
 bool ResultsKeeper::trySave(const Championship &championship, QString *reason)
 {
-    if (!m_saveRefusal.isEmpty()) {
-        *reason = m_saveRefusal;
+    if (const QString refused = refusal(); !refused.isEmpty()) {
+        *reason = refused;
         return false;
     }
     return saveResultsFile(championship, m_path, reason);
@@ -65,8 +65,34 @@ void ResultsKeeper::save(const Championship &championship)
 void ResultsKeeper::restore(const Snapshot &snapshot)
 {
     // The exact bytes the file held; without them (there was no file), a save.
-    if (!m_saveRefusal.isEmpty() || !snapshot.file || !writeFileAtomically(m_path, *snapshot.file))
+    if (!refusal().isEmpty() || !snapshot.file || !writeFileAtomically(m_path, *snapshot.file))
         save(snapshot.championship);
+}
+
+bool ResultsKeeper::saveAs(const Championship &championship)
+{
+    const QString path = m_askSavePath(m_window, m_path);
+    if (path.isEmpty())
+        return false;
+    QString reason;
+    if (!saveResultsFile(championship, path, &reason)) {
+        showMessage(
+            m_window, QMessageBox::Critical, QStringLiteral("Fixturo"),
+            QStringLiteral("The results could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Ok, reason);
+        return false;
+    }
+    if (path == m_refusedPath) // written over by choice
+        m_refusedPath.clear();
+    usePath(path);
+    return true;
+}
+
+void ResultsKeeper::usePath(const QString &path)
+{
+    m_path = path;
+    m_fileCurrent = true;
+    m_saveFailureShown = false;
 }
 
 void ResultsKeeper::keepUnreadableFile()
@@ -82,6 +108,7 @@ void ResultsKeeper::keepUnreadableFile()
                    .arg(shown, QDir::toNativeSeparators(copy));
     } else {
         // What the file holds is not written over without a copy.
+        m_refusedPath = m_path;
         m_saveRefusal = QStringLiteral("%1 could not be read whole, and no copy of it could be kept: %2")
                             .arg(shown, reason);
         text = QStringLiteral("The results file %1 could not be read whole, and no copy of it could be "
@@ -119,7 +146,7 @@ bool ResultsKeeper::mayQuit(const Championship &championship)
             // The file chosen is used for the rest of the run.
             if (const QString path = m_askSavePath(m_window, m_path); !path.isEmpty()) {
                 m_path = path;
-                m_saveRefusal.clear();
+                m_refusedPath.clear();
             }
             break;
         case QMessageBox::Discard:

@@ -19,10 +19,13 @@ public:
     // Messages are shown over `window`.
     ResultsKeeper(QWidget *window, QString path);
 
+    // The results file in use: the one given, until another is chosen
+    // (usePath, saveAs, or "Save As…" at exit) for the rest of the run.
     const QString &path() const { return m_path; }
 
-    // Asks where to save the results when the results file cannot be written
-    // at exit; an empty answer saves nowhere. A file dialog unless replaced.
+    // Asks where to save the results ("Save Results As…", and at exit when
+    // the results file cannot be written); an empty answer saves nowhere. A
+    // file dialog unless replaced.
     using SavePathQuestion = std::function<QString(QWidget *parent, const QString &current)>;
     void setSavePathQuestion(SavePathQuestion ask) { m_askSavePath = std::move(ask); }
 
@@ -37,13 +40,22 @@ public:
     // Puts back the file's bytes of a snapshot (a save when it has none).
     void restore(const Snapshot &snapshot);
 
+    // "Save Results As…": asks for a file and saves the results there; once
+    // they are written, that file is the one in use. A failure is told, with
+    // its reason, and the file in use stays. False when nothing was saved.
+    bool saveAs(const Championship &championship);
+    // The results are kept in `path` from now on (a results file opened, or
+    // an undo back to the file used before it). It is taken to hold the
+    // latest results; a file that must not be written over stays so.
+    void usePath(const QString &path);
+
     // The results file could not be read whole: a copy is kept beside it
     // before anything is saved over it; the user is told once.
     void keepUnreadableFile();
     // The file was replaced whole (a download): it may be written again.
     void fileReplaced()
     {
-        m_saveRefusal.clear();
+        m_refusedPath.clear();
         m_fileCurrent = true;
     }
 
@@ -54,10 +66,13 @@ private:
     QWidget *m_window;
     QString m_path;
     SavePathQuestion m_askSavePath;
-    QString m_saveRefusal; // why the results file must not be written, if it must not
+    QString m_refusedPath; // a file that must not be written over, if any
+    QString m_saveRefusal; // why it must not
     bool m_saveFailureShown = false;
     bool m_fileCurrent = true; // the file holds the state last saved or loaded
 
+    // Why the file in use must not be written, or an empty text.
+    QString refusal() const { return m_path == m_refusedPath ? m_saveRefusal : QString(); }
     // Whether the file on disk holds the same results as `championship`.
     bool fileHolds(const Championship &championship) const;
 };

@@ -70,7 +70,7 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
         line->setFont(layoutFont("Arial", 6.75));
         line->setFocusPolicy(row == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         line->setMouseTracking(true);
-        connect(line, &ClickableLabel::pointed, this, [this, row] { highlightLine(row); });
+        connect(line, &ClickableLabel::pointed, this, [this, row] { lineMarked(row); });
         connect(line, &ClickableLabel::clicked, this, [this, row] { emit matchActivated(row); });
         line->setKeyHandler([this, row](const QKeyEvent &key) { return handleKey(row, key); });
         m_lines[row] = line;
@@ -119,6 +119,18 @@ void ScheduleView::enterEvent(QEnterEvent *event)
 {
     clearHighlight();
     QWidget::enterEvent(event);
+}
+
+void ScheduleView::lineMarked(int row)
+{
+    // While the keyboard is on the schedule, the pointer takes the focus along
+    // with the mark, so that Enter opens the line that is marked.
+    const QWidget *focused = window()->focusWidget();
+    const bool onSchedule = std::find(m_lines.begin(), m_lines.end(), focused) != m_lines.end();
+    if (onSchedule && focused != m_lines[row])
+        focusLine(row);
+    else
+        highlightLine(row);
 }
 
 void ScheduleView::highlightLine(int row)

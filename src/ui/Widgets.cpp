@@ -40,4 +40,11 @@ void centreOnScreen(QWidget *window)
     }
 }
 
+void useFixedDialogFrame(QWidget *dialog)
+{
+    // CustomizeWindowHint: the window system shows the buttons named here and no others.
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
 } // namespace fixturo

@@ -27,4 +27,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
 // Moves a window so that its frame is centred on its screen.
 void centreOnScreen(QWidget *window);
 
+// Window flags for a dialog of fixed size: a title, the system menu and the
+// close box, no maximise or minimise button. Call before the window is shown.
+void useFixedDialogFrame(QWidget *dialog);
+
 } // namespace fixturo

@@ -15,6 +15,9 @@ TEST(Bracket, WinnersMoveOnAndClearedMatchesGiveThePlaceBack)
     EXPECT_EQ(advanceKnockoutWinners(championship), "Winner");
     EXPECT_EQ(pairing(championship, 28), "Winner Grp A - Runner-up Grp A");
     EXPECT_EQ(pairing(championship, 30), "Winner Grp A - Winner #30");
+    EXPECT_EQ(pairing(championship, 0), "Switzerland - Czech Republic") << "group matches keep their teams";
+    EXPECT_EQ(matchSpoken(championship, 25),
+              "Match 26: Winner Grp B 1 (3 on penalties), Runner-up Grp A 1 (4 on penalties)");
     championship.matches[30].score = {"0", "1"};
     EXPECT_EQ(advanceKnockoutWinners(championship), "Winner #30");
     championship.matches[29].score = {"1", "0"};

@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -65,6 +67,22 @@ inline QStringList texts(const QObject &window, const QStringList &names)
         if (const QLabel *label = namedChild(window, name))
             texts << label->text();
     return texts;
+}
+
+// The result dialog's score boxes, in the order of a score.
+const char *const kScoreBoxes[] = {"goals1Box", "goals2Box", "penalties1Box", "penalties2Box"};
+
+// Retypes the result dialog's first boxes, an empty text clearing one, then presses OK when asked.
+inline void enterScores(const QWidget &dialog, const QStringList &scores, bool ok = true)
+{
+    for (int i = 0; i < scores.size(); ++i) {
+        auto *box = namedChild<QLineEdit>(dialog, kScoreBoxes[i]);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, scores[i]);
+    }
+    if (ok)
+        QTest::mouseClick(namedChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 }
 
 // The addresses handed to the web browser while it lives.

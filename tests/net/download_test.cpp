@@ -145,11 +145,14 @@ TEST_P(Misbehaving, FailsKeepingTheFileOrDeliversExactlyTheBody)
         ExpectFailure(server.Url(kPath), QString::fromLatin1(m.text), 1000, m.cancelAfterMs);
     }
     EXPECT_LT(m_elapsedMs, 8000) << "cancel ends it at once, the idle timeout after a second";
-    EXPECT_GE(m_reports, m.reportedAsItComes ? 2 : 0) << "progress reported as the bytes come";
+    if (m.reportedAsItComes) {
+        EXPECT_GE(m_reports, 2) << "progress reported as the bytes come";
+    }
 }
 
 // The successes: an empty body, a redirect's own body left out, data slower than the idle
-// timeout in all but never idle that long, a request that asks for a fresh, unencoded copy.
+// timeout in all but never idle that long. (The first test's server gives its body only to a
+// request that asks for a fresh, unencoded copy.)
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Modes, Misbehaving, ::testing::Values(
     Mode{.name = "silent", .mode = "silent", .text = "No data for 1000 ms", .cancelAfterMs = -1, .succeeds = false},
@@ -163,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, Misbehaving, ::testing::Values(
     Mode{.name = "reset", .mode = "reset", .text = "Connection", .cancelAfterMs = -1, .succeeds = false},
     Mode{.name = "empty", .mode = "empty", .text = "", .cancelAfterMs = -1, .succeeds = true},
     Mode{.name = "redirect_once", .mode = "redirect_once", .text = "GOOD", .cancelAfterMs = -1, .succeeds = true},
-    Mode{.name = "trickle", .mode = "trickle", .text = "GOODGOOD", .cancelAfterMs = -1, .succeeds = true, .reportedAsItComes = true},
-    Mode{.name = "fresh", .mode = "fresh", .text = "GOOD", .cancelAfterMs = -1, .succeeds = true}),
+    Mode{.name = "trickle", .mode = "trickle", .text = "GOODGOOD", .cancelAfterMs = -1, .succeeds = true, .reportedAsItComes = true}),
     [](const ::testing::TestParamInfo<Mode> &mode) { return std::string(mode.param.name); });
 // clang-format on
 

@@ -63,24 +63,6 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Runs `check` in a child process, as nobody when the test runs as root (who
-// may write anywhere); its answer, or nothing when the child could not
-// become nobody.
-inline std::optional<bool> inChildAsNobody(const std::function<bool()> &check)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
-        _exit(check() ? 0 : 1);
-    }
-    int status = -1;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 2)
-        return std::nullopt;
-    return WEXITSTATUS(status) == 0;
-}
-
 // While it lives, this process's files cannot grow past 16 bytes, as on a
 // full disk (writes beyond fail with EFBIG).
 class FullDisk {
@@ -101,17 +83,21 @@ private:
     rlimit m_limit{};
 };
 
-// How a write run on a full disk ended: whether it said it succeeded, and the
-// reason it gave.
-struct FullDiskWrite {
+// How a write run in a child process ended: whether it said it succeeded, and
+// the reason it gave.
+struct ChildWrite {
     bool succeeded = false;
     QString reason;
 };
 
-// Runs `write` in a child process whose files cannot grow past 16 bytes, as on
-// a full disk (writes beyond fail with EFBIG). Nothing when the child could not
-// limit itself.
-inline std::optional<FullDiskWrite> writeOnFullDisk(const std::function<bool(QString *reason)> &write)
+// What limits a child process: its files cannot grow past 16 bytes, as on a
+// full disk (writes beyond fail with EFBIG), or it acts as nobody when the test
+// runs as root (who may write anywhere).
+enum class Limit { FullDisk, Nobody };
+
+// Runs `write` in a child process under `limit`; nothing when the child could
+// not limit itself.
+inline std::optional<ChildWrite> inChild(Limit limit, const std::function<bool(QString *reason)> &write)
 {
     int channel[2];
     if (pipe(channel) != 0)
@@ -119,8 +105,12 @@ inline std::optional<FullDiskWrite> writeOnFullDisk(const std::function<bool(QSt
     const pid_t pid = fork();
     if (pid == 0) {
         close(channel[0]);
-        const rlimit limit{16, 16};
-        if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        const rlimit full{16, 16};
+        const bool limited =
+            limit == Limit::FullDisk
+                ? std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &full) == 0
+                : geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+        if (!limited)
             _exit(2);
         QString reason;
         const bool succeeded = write(&reason);
@@ -138,7 +128,7 @@ inline std::optional<FullDiskWrite> writeOnFullDisk(const std::function<bool(QSt
     waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) == 2)
         return std::nullopt;
-    return FullDiskWrite{WEXITSTATUS(status) == 0, QString::fromUtf8(told)};
+    return ChildWrite{WEXITSTATUS(status) == 0, QString::fromUtf8(told)};
 }
 
 } // namespace fixturo::test

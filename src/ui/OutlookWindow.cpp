@@ -1,0 +1,65 @@
+#include "ui/OutlookWindow.h"
+
+#include "groups/OutlookLines.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace fixturo {
+
+OutlookWindow::OutlookWindow(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("outlookWindow"));
+    setWindowTitle(QStringLiteral("Group Outlook"));
+    auto *grid = new QGridLayout(this);
+    for (int g = 0; g < kGroupCount; ++g) {
+        const QString name = QStringLiteral("Group %1").arg(QChar(u'A' + g));
+        auto *box = new QGroupBox(name, this);
+        auto *column = new QVBoxLayout(box);
+        auto *table = new QTreeWidget(box);
+        table->setObjectName(QStringLiteral("outlookTable_%1").arg(g));
+        table->setAccessibleName(name + QStringLiteral(" outlook"));
+        table->setRootIsDecorated(false);
+        table->setHeaderLabels({QStringLiteral("Team"), QStringLiteral("Can finish"),
+                                QStringLiteral("Status"), QStringLiteral("Next match")});
+        table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->setSelectionMode(QAbstractItemView::NoSelection);
+        auto *note = new QLabel(box);
+        note->setObjectName(QStringLiteral("outlookNote_%1").arg(g));
+        note->setWordWrap(true);
+        note->setTextFormat(Qt::PlainText);
+        column->addWidget(table);
+        column->addWidget(note);
+        grid->addWidget(box, g / 2, g % 2);
+        m_tables[g] = table;
+        m_notes[g] = note;
+    }
+    resize(980, 560);
+}
+
+void OutlookWindow::showOutlooks(const std::array<GroupOutlook, kGroupCount> &outlooks)
+{
+    for (int g = 0; g < kGroupCount; ++g) {
+        const GroupOutlook &outlook = outlooks[g];
+        QTreeWidget *table = m_tables[g];
+        table->clear();
+        for (const TeamOutlook &team : outlook.teams) {
+            const bool nextMatch = !outlook.imposedOrder && team.need != Need::NoMatchLeft;
+            auto *item =
+                new QTreeWidgetItem(table, {team.team, placesText(team),
+                                            outlook.imposedOrder ? QStringLiteral("by the manual order")
+                                                                 : statusText(team.status),
+                                            nextMatch ? needText(team.need) : QString()});
+            item->setToolTip(0, teamOutlookText(outlook, team));
+        }
+        const QString notes = groupNotes(outlook);
+        m_notes[g]->setText(notes);
+        m_notes[g]->setVisible(!notes.isEmpty());
+    }
+}
+
+} // namespace fixturo
