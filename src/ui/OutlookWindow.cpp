@@ -38,7 +38,8 @@ OutlookWindow::OutlookWindow(QWidget *parent) : QDialog(parent)
         m_tables[g] = table;
         m_notes[g] = note;
     }
-    resize(980, 560);
+    // Wide enough for the longest needs beside the places and the status.
+    resize(1280, 520);
 }
 
 void OutlookWindow::showOutlooks(const std::array<GroupOutlook, kGroupCount> &outlooks)
@@ -54,7 +55,8 @@ void OutlookWindow::showOutlooks(const std::array<GroupOutlook, kGroupCount> &ou
                                             outlook.imposedOrder ? QStringLiteral("by the manual order")
                                                                  : statusText(team.status),
                                             nextMatch ? needText(team.need) : QString()});
-            item->setToolTip(0, teamOutlookText(outlook, team));
+            for (int column = 0; column < table->columnCount(); ++column)
+                item->setToolTip(column, teamOutlookText(outlook, team));
         }
         const QString notes = groupNotes(outlook);
         m_notes[g]->setText(notes);
