@@ -645,29 +645,6 @@ constexpr std::array<std::int64_t, kMaxRemaining> kUnitMargins{1, 1, 1, 1, 1, 1}
 
 } // namespace
 
-QString needText(Need need)
-{
-    switch (need) {
-    case Need::NoMatchLeft:
-        return QStringLiteral("no match left");
-    case Need::ThroughWhatever:
-        return QStringLiteral("through whatever happens");
-    case Need::DrawEnough:
-        return QStringLiteral("a draw is enough");
-    case Need::NeedsWin:
-        return QStringLiteral("needs a win");
-    case Need::WinEnough:
-        return QStringLiteral("a win is enough; otherwise it depends on other results");
-    case Need::NeedsWinAndOtherResult:
-        return QStringLiteral("needs a win and another result");
-    case Need::NeedsOtherResult:
-        return QStringLiteral("needs another result");
-    case Need::OutWhatever:
-        return QStringLiteral("out whatever happens");
-    }
-    return {};
-}
-
 GroupOutlook groupOutlook(const Championship &championship, int group, std::int64_t fullSearchLimit)
 {
     Explorer explorer(championship, group);

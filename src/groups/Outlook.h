@@ -53,9 +53,6 @@ enum class Need {
     OutWhatever,            // no result can do
 };
 
-// The readable wording of a need, as the window shows it.
-QString needText(Need need);
-
 // One team of the group.
 struct TeamOutlook {
     QString team;

@@ -21,6 +21,29 @@ int firstPlace(const TeamOutlook &team)
 
 } // namespace
 
+QString needText(Need need)
+{
+    switch (need) {
+    case Need::NoMatchLeft:
+        return QStringLiteral("no match left");
+    case Need::ThroughWhatever:
+        return QStringLiteral("through whatever happens");
+    case Need::DrawEnough:
+        return QStringLiteral("a draw is enough");
+    case Need::NeedsWin:
+        return QStringLiteral("needs a win");
+    case Need::WinEnough:
+        return QStringLiteral("a win is enough; otherwise it depends on other results");
+    case Need::NeedsWinAndOtherResult:
+        return QStringLiteral("needs a win and another result");
+    case Need::NeedsOtherResult:
+        return QStringLiteral("needs another result");
+    case Need::OutWhatever:
+        return QStringLiteral("out whatever happens");
+    }
+    return {};
+}
+
 QString statusText(TeamStatus status)
 {
     switch (status) {

@@ -6,6 +6,9 @@ namespace fixturo {
 
 // The texts that show a group's outlook.
 
+// The wording of a need: "a draw is enough", "needs a win"...
+QString needText(Need need);
+
 // "through as group winner", "through to the quarter-finals", "out" or
 // "still open".
 QString statusText(TeamStatus status);

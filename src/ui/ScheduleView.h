@@ -30,8 +30,6 @@ public:
 
     // Makes `row` the schedule's tab stop, gives it the focus and marks it.
     void focusLine(int row);
-    // The marked line, or -1.
-    int highlightedLine() const { return m_highlighted; }
 
 signals:
     void matchActivated(int row);

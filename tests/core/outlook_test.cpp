@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/Refresh.h"
-#include "groups/Outlook.h"
+#include "groups/OutlookLines.h"
 
 #include <random>
 #include <set>
@@ -12,7 +12,7 @@ using namespace fixturo::test;
 namespace {
 
 // "234": the places a team can still finish.
-QString placesText(const TeamOutlook &team)
+QString placeDigits(const TeamOutlook &team)
 {
     QString text;
     for (int k = 0; k < kTeamsPerGroup; ++k)
@@ -113,7 +113,7 @@ TEST(Outlook, RealChampionshipAfterTheSecondMatchday)
         SCOPED_TRACE(e.team);
         const TeamOutlook *team = find(outlooks[e.group], e.team);
         ASSERT_NE(team, nullptr);
-        EXPECT_EQ(placesText(*team), e.places);
+        EXPECT_EQ(placeDigits(*team), e.places);
         EXPECT_EQ(needText(team->need), needText(e.need));
     }
     const std::array<std::set<QStringList>, kGroupCount> ties{{
@@ -157,7 +157,7 @@ TEST(Outlook, AgreesWithEveryMarginUpToTwelve)
         for (const std::int64_t fullSearchLimit : {std::int64_t{4096}, std::int64_t{0}}) {
             const GroupOutlook fast = groupOutlook(championship, group, fullSearchLimit);
             for (int t = 0; t < kTeamsPerGroup; ++t) {
-                EXPECT_EQ(placesText(fast.teams[t]), placesText(slow.teams[t]));
+                EXPECT_EQ(placeDigits(fast.teams[t]), placeDigits(slow.teams[t]));
                 EXPECT_EQ(needText(fast.teams[t].need), needText(slow.teams[t].need));
             }
             EXPECT_EQ(tieSets(fast), tieSets(slow));
@@ -196,7 +196,7 @@ TEST(Outlook, ManualOrderDecidesThePlaces)
     const GroupOutlook outlook = groupOutlook(championship, 0);
     EXPECT_TRUE(outlook.imposedOrder);
     EXPECT_TRUE(outlook.openTies.empty());
-    EXPECT_EQ(placesText(*find(outlook, "Czech Republic")), "1");
-    EXPECT_EQ(placesText(*find(outlook, "Portugal")), "4");
+    EXPECT_EQ(placeDigits(*find(outlook, "Czech Republic")), "1");
+    EXPECT_EQ(placeDigits(*find(outlook, "Portugal")), "4");
     EXPECT_EQ(find(outlook, "Portugal")->need, Need::OutWhatever);
 }
