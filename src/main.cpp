@@ -1,3 +1,4 @@
+#include "lang/Language.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
     // the results go when the program's own folder cannot be written.
     QApplication::setApplicationName(QStringLiteral("fixturo"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.fixturo"));
+    // The system's language when Fixturo speaks it, English otherwise.
+    fixturo::useSystemLanguage(fixturo::translationFolders());
     fixturo::Championship championship;
     const fixturo::ResultsLocation location = fixturo::resultsLocation();
     fixturo::MainWindow window(championship, location.path);

@@ -1,5 +1,9 @@
 #include "groups/GroupLines.h"
 
+#include "lang/Language.h"
+
+#include <QCoreApplication>
+
 namespace fixturo {
 
 QString goalsColumns(const QString &goalsFor, const QString &goalsAgainst)
@@ -14,32 +18,41 @@ QString standingLine(const Standing &s)
            goalsColumns(QString::number(s.goalsFor), QString::number(s.goalsAgainst));
 }
 
-namespace {
-
-// "1 point", "0 points": a count and its noun, singular for one.
-QString counted(std::int64_t count, const char *singular, const char *plural)
-{
-    return QString::number(count) + u' ' + QString::fromLatin1(count == 1 ? singular : plural);
-}
-
-} // namespace
-
 QString standingSpoken(const Standing &s)
 {
-    return QStringLiteral("%1: %2, %3 won, %4 drawn, %5 lost, %6 for, %7 against")
-        .arg(s.team, counted(s.points, "point", "points"), QString::number(s.won), QString::number(s.drawn),
-             QString::number(s.lost), counted(s.goalsFor, "goal", "goals"), QString::number(s.goalsAgainst));
+    //: What a screen reader says for a row of a group table: team, points, won, drawn, lost, goals for, goals
+    //: against.
+    return QCoreApplication::translate("GroupLines", "%1: %2, %3 won, %4 drawn, %5 lost, %6 for, %7 against")
+        .arg(teamName(s.team),
+             counted("GroupLines", QT_TRANSLATE_N_NOOP("GroupLines", "%n point(s)"), s.points),
+             QString::number(s.won), QString::number(s.drawn), QString::number(s.lost),
+             counted("GroupLines", QT_TRANSLATE_N_NOOP("GroupLines", "%n goal(s)"), s.goalsFor),
+             QString::number(s.goalsAgainst));
+}
+
+QString groupCaption(int group)
+{
+    //: The caption of a group's table, in capitals.
+    return QCoreApplication::translate("GroupLines", "GROUP %1").arg(QChar(u'A' + group));
+}
+
+QString columnTitles()
+{
+    //: The titles over a group table's numbers: points, won, drawn, lost, goals for, goals against. Keep the
+    //: shape: a title of three letters, three of one letter and two of two letters, one space apart, so that
+    //: each title stands over its column.
+    return QCoreApplication::translate("GroupLines", "Pts W D L GF GA");
 }
 
 QString groupHeading(int group)
 {
-    return QStringLiteral("GROUP ") + QChar(u'A' + group) + QStringLiteral("      Pts W D L GF GA");
+    return groupCaption(group) + QStringLiteral("      ") + columnTitles();
 }
 
 QString scheduleLine(const Match &m)
 {
-    return m.date + QStringLiteral("   ") + m.team1 + u' ' + m.score.goals1 + QStringLiteral(" - ") +
-           m.score.goals2 + u' ' + m.team2;
+    return longDate(m.date) + QStringLiteral("   ") + teamName(m.team1) + u' ' + m.score.goals1 +
+           QStringLiteral(" - ") + m.score.goals2 + u' ' + teamName(m.team2);
 }
 
 } // namespace fixturo

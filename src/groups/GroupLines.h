@@ -20,11 +20,14 @@ QString standingLine(const Standing &standing);
 // goals for, 1 against").
 QString standingSpoken(const Standing &standing);
 
-// The heading of group box 0..3: "GROUP A      Pts W D L GF GA" for group 0.
+// The heading of group box 0..3: "GROUP A      Pts W D L GF GA" for group 0,
+// made of the group's caption and the column titles (in the user's language).
 QString groupHeading(int group);
+QString groupCaption(int group);
+QString columnTitles();
 
 // A line of the daily schedule: date, three spaces, team1, " ", goals1, " - ",
-// goals2, " ", team2, joined as stored.
+// goals2, " ", team2, as shown in the user's language.
 QString scheduleLine(const Match &match);
 
 } // namespace fixturo

@@ -1,5 +1,9 @@
 #include "knockout/Knockout.h"
 
+#include "lang/Language.h"
+
+#include <QCoreApplication>
+
 namespace fixturo {
 
 namespace {
@@ -107,25 +111,28 @@ QString slotScore(const QString &goals, const QString &penalties)
 QString slotText(const Championship &championship, const BracketSlot &slot)
 {
     const Match &match = championship.matches[slot.row];
-    return slotScore(match.score.goals(slot.side), match.score.penalties(slot.side)) + match.team(slot.side);
+    return slotScore(match.score.goals(slot.side), match.score.penalties(slot.side)) +
+           teamName(match.team(slot.side));
 }
 
 QString sideSpoken(const Match &match, Side side)
 {
     const QString &goals = match.score.goals(side);
     const QString &penalties = match.score.penalties(side);
-    QString spoken = match.team(side);
+    QString spoken = teamName(match.team(side));
     if (!goals.isEmpty())
         spoken += u' ' + goals;
     if (!penalties.isEmpty())
-        spoken += QStringLiteral(" (%1 on penalties)").arg(penalties);
+        //: Said after a team's goals in a knockout match: its penalty goals.
+        spoken += QCoreApplication::translate("Knockout", " (%1 on penalties)").arg(penalties);
     return spoken;
 }
 
 QString matchSpoken(const Championship &championship, int row)
 {
     const Match &match = championship.matches[row];
-    return QStringLiteral("Match %1: %2, %3")
+    //: What a screen reader says for a knockout match: its number and both sides.
+    return QCoreApplication::translate("Knockout", "Match %1: %2, %3")
         .arg(row + 1)
         .arg(sideSpoken(match, Side::First), sideSpoken(match, Side::Second));
 }

@@ -1,5 +1,9 @@
 #include "knockout/ResultRules.h"
 
+#include "lang/Language.h"
+
+#include <QCoreApplication>
+
 namespace fixturo {
 
 bool scoreKeyAccepted(char32_t code)
@@ -37,13 +41,15 @@ Score acceptedScore(OkOutcome outcome, const Score &entry)
 
 QString matchTitle(const Championship &championship, int row)
 {
-    return QStringLiteral("Match #%1  %2").arg(QString::number(row + 1), championship.matches[row].group);
+    //: The result window's title: the match number, two spaces, its group or stage.
+    return QCoreApplication::translate("ResultRules", "Match #%1  %2")
+        .arg(QString::number(row + 1), stageName(championship.matches[row].group));
 }
 
 QString matchInfo(const Match &m)
 {
-    return m.time + QStringLiteral("  ") + m.date + QStringLiteral("  ") + m.city + QStringLiteral("  ") +
-           m.stadium;
+    return timeOfDay(m.time) + QStringLiteral("  ") + longDate(m.date) + QStringLiteral("  ") +
+           cityName(m.city) + QStringLiteral("  ") + m.stadium;
 }
 
 } // namespace fixturo

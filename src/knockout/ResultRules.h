@@ -24,8 +24,11 @@ enum class OkOutcome {
 // The OK rules for match `row`; `shown` is the draw rule's state.
 OkOutcome decideOk(int row, const Score &entry, bool shown);
 
-inline constexpr const char *kMsgInsertResults = "Insert the Results";
-inline constexpr const char *kMsgInsertPenalties = "Insert the Results of Penalties";
+// The messages of the two "stay open" outcomes (translated where shown).
+inline constexpr const char *kMsgInsertResults =
+    QT_TRANSLATE_NOOP("fixturo::ResultDialog", "Insert the Results");
+inline constexpr const char *kMsgInsertPenalties =
+    QT_TRANSLATE_NOOP("fixturo::ResultDialog", "Insert the Results of Penalties");
 
 // The score an accepted outcome (Store or Clear) leaves in the match.
 Score acceptedScore(OkOutcome outcome, const Score &entry);

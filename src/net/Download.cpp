@@ -62,7 +62,7 @@ void ResultsDownload::start()
     const QString scheme = m_source.scheme().toLower();
     if (!m_source.isValid() || m_source.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        const QString refusal = QStringLiteral("Not an http address: %1").arg(m_source.toString());
+        const QString refusal = tr("Not an http address: %1").arg(m_source.toString());
         // Reported from the event loop, so that a caller who waits for
         // finished() after start() gets it.
         QMetaObject::invokeMethod(
@@ -105,7 +105,7 @@ void ResultsDownload::cancel()
 {
     if (m_running)
         m_canceled = true;
-    fail(QStringLiteral("Canceled"));
+    fail(tr("Canceled"));
 }
 
 void ResultsDownload::onMetaData()
@@ -118,7 +118,7 @@ void ResultsDownload::onMetaData()
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     m_announced = length.isValid() ? length.toLongLong() : -1;
     if (!withinLimit(m_announced, m_received, m_maxBytes))
-        fail(QStringLiteral("The file is larger than %1 bytes").arg(m_maxBytes));
+        fail(tr("The file is larger than %1 bytes").arg(m_maxBytes));
 }
 
 void ResultsDownload::onReadyRead()
@@ -132,7 +132,7 @@ void ResultsDownload::onReadyRead()
         return;
     m_received += chunk.size();
     if (!withinLimit(m_announced, m_received, m_maxBytes)) {
-        fail(QStringLiteral("The file is larger than %1 bytes").arg(m_maxBytes));
+        fail(tr("The file is larger than %1 bytes").arg(m_maxBytes));
         return;
     }
     m_body += chunk;
@@ -146,7 +146,7 @@ void ResultsDownload::onReplyFinished()
     if (m_reply->error() == QNetworkReply::OperationCanceledError ||
         m_reply->error() == QNetworkReply::TimeoutError) {
         // Only the transfer timeout aborts a reply that cancel() has not ended.
-        fail(QStringLiteral("No data for %1 ms").arg(m_idleTimeoutMs));
+        fail(tr("No data for %1 ms").arg(m_idleTimeoutMs));
         return;
     }
     if (m_reply->error() != QNetworkReply::NoError) {
@@ -157,13 +157,13 @@ void ResultsDownload::onReplyFinished()
     if (!m_running)
         return;
     if (!m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
-        fail(QStringLiteral("No HTTP answer"));
+        fail(tr("No HTTP answer"));
         return;
     }
     if (statusRefused())
         return;
     if (!completeBody(m_announced, m_received)) {
-        fail(QStringLiteral("Only %1 of %2 bytes arrived").arg(m_received).arg(m_announced));
+        fail(tr("Only %1 of %2 bytes arrived").arg(m_received).arg(m_announced));
         return;
     }
     if (m_bodyCheck) {
@@ -180,7 +180,7 @@ bool ResultsDownload::statusRefused()
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || acceptableStatus(status.toInt()))
         return false;
-    fail(QStringLiteral("HTTP status %1").arg(status.toInt()), false);
+    fail(tr("HTTP status %1").arg(status.toInt()), false);
     return true;
 }
 

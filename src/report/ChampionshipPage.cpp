@@ -3,6 +3,7 @@
 #include "groups/GroupLines.h"
 #include "knockout/Knockout.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -133,7 +134,8 @@ void drawTitle(QPainter &painter)
     drawLabel(painter, line, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Fixturo"), sans(64, true),
               Qt::black);
     drawLabel(painter, line, Qt::AlignRight | Qt::AlignVCenter,
-              QStringLiteral("16 teams, 31 matches, 7 to 29 June 2008"), sans(30), kDateGrey);
+              QCoreApplication::translate("ChampionshipPage", "16 teams, 31 matches, 7 to 29 June 2008"),
+              sans(30), kDateGrey);
 }
 
 // Group box `group` as the main window shows it: the heading in blue across the
@@ -154,16 +156,14 @@ void drawGroup(QPainter &painter, FlagDrawings &flags, const QRectF &box, int gr
     painter.setBrush(kBoxFill);
     painter.drawRoundedRect(frame, 8, 8);
 
-    const QString heading = groupHeading(group);
-    const qsizetype titles = heading.indexOf(QLatin1String("Pts"));
     const QFont monoFont = mono(32);
     const QFont monoBold = mono(32, true);
     const QFontMetricsF metrics(monoBold, painter.device());
-    const QString name = heading.left(titles).trimmed();
+    const QString name = groupCaption(group);
     const QRectF caption(box.left() + 24, box.top(), metrics.horizontalAdvance(name) + 24, 44);
     painter.fillRect(caption, kBoxFill);
     drawLabel(painter, caption, Qt::AlignCenter, name, monoBold, kCaptionBlue);
-    const QString titlesText = heading.mid(titles);
+    const QString titlesText = columnTitles();
     const QRectF columns(box.left() + kStatsLeft, box.top(),
                          QFontMetricsF(monoFont, painter.device()).horizontalAdvance(titlesText), 44);
     painter.fillRect(columns.adjusted(-10, 0, 10, 0), kBoxFill);
@@ -197,7 +197,8 @@ void drawSchedule(QPainter &painter, FlagDrawings &flags, const QRectF &panel,
     constexpr qreal kFlagHeight = 32;
     painter.fillRect(panel, kPanelColour);
     drawLabel(painter, QRectF(panel.left(), panel.top() + 20, panel.width(), 70), Qt::AlignCenter,
-              QStringLiteral("1st ROUND - DAILY MATCH SCHEDULE"), sans(36, true), kHeadingColour);
+              QCoreApplication::translate("ChampionshipPage", "1st ROUND - DAILY MATCH SCHEDULE"),
+              sans(36, true), kHeadingColour);
 
     const qreal step = (panel.height() - kFirstLine - 30) / kGroupMatchCount;
     const qreal left = panel.left();
@@ -240,7 +241,8 @@ void drawBracket(QPainter &painter, FlagDrawings &flags, const QRectF &area, con
     constexpr int kStages = 4; // quarter-finals, semi-finals, final, champion
     const QRectF title(area.left(), area.top(), 330, kTitleHeight);
     painter.fillRect(title, Qt::black);
-    drawLabel(painter, title, Qt::AlignCenter, QStringLiteral("2nd ROUND"), sans(42, true), Qt::white);
+    drawLabel(painter, title, Qt::AlignCenter, QCoreApplication::translate("ChampionshipPage", "2nd ROUND"),
+              sans(42, true), Qt::white);
 
     const qreal columnWidth = area.width() / (kStages - 0.2);
     const qreal top = area.top() + kTitleHeight + 60;
@@ -278,7 +280,7 @@ void drawBracket(QPainter &painter, FlagDrawings &flags, const QRectF &area, con
             const qreal middle = (lineY[stage][k - 1] + y) / 2;
             QString date = bracket.matches[row].date;
             if (stage == 2)
-                date = QStringLiteral("FINAL, ") + date;
+                date = QCoreApplication::translate("ChampionshipPage", "FINAL, ") + date;
             drawLabel(painter, QRectF(x + 60, middle - 30, width - 70, 44), Qt::AlignLeft | Qt::AlignVCenter,
                       date, sans(22), kDateGrey);
         }
@@ -291,7 +293,8 @@ void drawBracket(QPainter &painter, FlagDrawings &flags, const QRectF &area, con
              Qt::black);
     }
     drawLabel(painter, QRectF(area.left() + columnWidth * 3 + 8, lineY[3][0] - 110, columnWidth * 0.8, 40),
-              Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("CHAMPION"), sans(24, true), kDateGrey);
+              Qt::AlignLeft | Qt::AlignBottom, QCoreApplication::translate("ChampionshipPage", "CHAMPION"),
+              sans(24, true), kDateGrey);
     slot(3, 0, champion, champion, sans(38, true), kCaptionBlue);
 }
 

@@ -4,6 +4,7 @@
 #include "storage/FileIo.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -115,7 +116,7 @@ QByteArray svgPage(const Championship &championship)
     generator.setResolution(254); // ten units to the millimetre
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(QStringLiteral("Fixturo"));
-    generator.setDescription(QStringLiteral("The championship of June 2008"));
+    generator.setDescription(QCoreApplication::translate("PageExport", "The championship of June 2008"));
     QPainter painter;
     if (!painter.begin(&generator))
         return {};
@@ -134,15 +135,15 @@ bool printChampionship(QPrinter &printer, const Championship &championship, QStr
     if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
         const QByteArray bytes = pdfPage(championship, printer.pageLayout(), printer.resolution());
         if (bytes.isEmpty())
-            return fail(error, QStringLiteral("The page could not be drawn."));
+            return fail(error, QCoreApplication::translate("PageExport", "The page could not be drawn."));
         return writeFileAtomically(file, bytes, error);
     }
     QPainter painter;
     if (!painter.begin(&printer))
-        return fail(error, QStringLiteral("The printer could not be started."));
+        return fail(error, QCoreApplication::translate("PageExport", "The printer could not be started."));
     drawChampionship(painter, QRectF(0, 0, printer.width(), printer.height()), championship);
     if (!painter.end())
-        return fail(error, QStringLiteral("The printer did not take the page."));
+        return fail(error, QCoreApplication::translate("PageExport", "The printer did not take the page."));
     return true;
 }
 
@@ -158,9 +159,10 @@ bool exportChampionship(const Championship &championship, const QString &path, Q
     else if (suffix == QLatin1String("svg"))
         bytes = svgPage(championship);
     else
-        return fail(error, QStringLiteral("The file name must end in .pdf, .png or .svg."));
+        return fail(error, QCoreApplication::translate("PageExport",
+                                                       "The file name must end in .pdf, .png or .svg."));
     if (bytes.isEmpty())
-        return fail(error, QStringLiteral("The page could not be drawn."));
+        return fail(error, QCoreApplication::translate("PageExport", "The page could not be drawn."));
     return writeFileAtomically(path, bytes, error);
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/FileIo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 
@@ -115,11 +116,14 @@ QString notAResultsFile(const QByteArray &bytes)
 {
     const QByteArray line = withoutByteOrderMark(firstLine(bytes));
     if (line.count('|') != kMatchCount)
-        return QStringLiteral("Not a results file: its first line holds %1 of the %2 match entries.")
+        return QCoreApplication::translate(
+                   "ResultsFile", "Not a results file: its first line holds %1 of the %2 match entries.")
             .arg(line.count('|'))
             .arg(kMatchCount);
     if (const std::optional<int> match = firstBadScore(line.split('|')))
-        return QStringLiteral("Not a results file: the score of match %1 is not a number.").arg(*match + 1);
+        return QCoreApplication::translate("ResultsFile",
+                                           "Not a results file: the score of match %1 is not a number.")
+            .arg(*match + 1);
     return {};
 }
 

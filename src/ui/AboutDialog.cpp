@@ -12,8 +12,9 @@ namespace fixturo {
 namespace {
 
 constexpr const char *kAuthor = "Fixturo";
-constexpr const char *kNotice = "Fixturo is freeware, written and given away by the Fixturo team.\n"
-                                "Many thanks to Elena Ruiz for checking every result of the championship.";
+constexpr const char *kNotice = QT_TRANSLATE_NOOP(
+    "fixturo::AboutDialog", "Fixturo is freeware, written and given away by the Fixturo team.\n"
+                            "Many thanks to Elena Ruiz for checking every result of the championship.");
 
 } // namespace
 
@@ -48,7 +49,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     palette.setColor(QPalette::Base, Qt::black);
     palette.setColor(QPalette::Text, Qt::white);
     m_notice->setPalette(palette);
-    m_notice->setPlainText(QString::fromLatin1(kNotice));
+    m_notice->setPlainText(tr(kNotice));
 
     // Centred on the screen, like the other secondary windows.
     centreOnScreen(this);

@@ -1,6 +1,7 @@
 #include "ui/BracketDialog.h"
 
 #include "knockout/Knockout.h"
+#include "lang/Language.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Pictures.h"
 #include "ui/ResultDialog.h"
@@ -138,7 +139,7 @@ void showFlag(QLabel *picture, const QString &team)
         flag.setDevicePixelRatio(ratio);
     }
     picture->setPixmap(flag);
-    picture->setAccessibleName(team);
+    picture->setAccessibleName(teamName(team));
 }
 
 } // namespace
@@ -169,7 +170,7 @@ void BracketDialog::buildLayout()
     // Created from the bottom of the stack up: captions, link, Exit, dates,
     // slots, match areas, flags. The lines are painted on the window.
     QLabel *title = makeLabel(this, QStringLiteral("secondRoundTitle"), twipsRect(420, 0, 2340, 465),
-                              QStringLiteral("2nd ROUND"), kTopLeft);
+                              tr("2nd ROUND"), kTopLeft);
     title->setFont(layoutFont("Arial", 18, true));
     title->setAlignment(Qt::AlignCenter);
     title->setAutoFillBackground(true);
@@ -193,25 +194,24 @@ void BracketDialog::buildLayout()
     connect(link, &ClickableLabel::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage))); });
 
-    m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    m_exitButton = new QPushButton(tr("Exit"), this);
     m_exitButton->setObjectName(QStringLiteral("exitButton"));
     m_exitButton->setGeometry(twipsRect(8115, 6675, 1065, 390));
     m_exitButton->setAutoDefault(true); // Return presses it when it has the focus
     connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    makeLabel(this, QStringLiteral("finalCaption"), twipsRect(6015, 3450, 690, 240), QStringLiteral("FINAL"),
-              kTopLeft);
+    makeLabel(this, QStringLiteral("finalCaption"), twipsRect(6015, 3450, 690, 240), tr("FINAL"), kTopLeft);
 
     const QFont dateFont = layoutFont("Arial", 6.75, false);
     for (const DateLayout &d : kDates) {
         QLabel *date = makeLabel(this, numbered("matchDate", d.row + 1), twipsRect(d.left, d.top, 915, 240),
-                                 QString::fromLatin1(d.text), kTopLeft);
+                                 dayDate(QString::fromLatin1(d.text)), kTopLeft);
         date->setFont(dateFont);
     }
     // The final's date is a little wider than its column so that the whole
     // date shows in today's fonts; nothing stands to its right before 7440.
     makeLabel(this, numbered("matchDate", kFinalRow + 1), twipsRect(6015, 3675, 1200, 360),
-              QStringLiteral("29 June 2008"), kTopLeft);
+              dayDate(QStringLiteral("29 June 2008")), kTopLeft);
 
     const QFont teamFont = layoutFont("Arial", 8.25, true);
     for (std::size_t i = 0; i < kSlotPlaces.size(); ++i) {
@@ -222,7 +222,7 @@ void BracketDialog::buildLayout()
     }
     m_champion = makeLabel(this, QStringLiteral("championLabel"),
                            twipsRect(kChampionPlace.left, kChampionPlace.top, 1800, 210),
-                           QStringLiteral("Winner"), kTopLeft);
+                           teamName(QStringLiteral("Winner")), kTopLeft);
     m_champion->setFont(teamFont);
     setColour(m_champion, QPalette::WindowText, QColor(0, 0, 255));
 
@@ -265,7 +265,8 @@ void BracketDialog::buildLayout()
 
 void BracketDialog::showBracket()
 {
-    m_champion->setText(advanceKnockoutWinners(m_championship));
+    const QString champion = advanceKnockoutWinners(m_championship);
+    m_champion->setText(teamName(champion));
     for (std::size_t i = 0; i < kBracketSlots.size(); ++i) {
         const BracketSlot &slot = kBracketSlots[i];
         m_slots[i]->setText(slotText(m_championship, slot));
@@ -273,10 +274,7 @@ void BracketDialog::showBracket()
     }
     for (std::size_t k = 0; k < kMatchAreas.size(); ++k)
         m_matchAreas[k]->setAccessibleName(matchSpoken(m_championship, kMatchAreas[k].row));
-    if (const auto champion = knockoutWinner(m_championship.matches[kFinalRow]))
-        m_champion->setText(*champion);
-
-    showFlag(m_championFlag, m_champion->text());
+    showFlag(m_championFlag, champion);
     for (std::size_t i = 0; i < kBracketSlots.size(); ++i) {
         const BracketSlot &slot = kBracketSlots[i];
         showFlag(m_slotFlags[i], m_championship.matches[slot.row].team(slot.side));

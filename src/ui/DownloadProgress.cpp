@@ -3,6 +3,7 @@
 #include "net/Download.h"
 #include "storage/ResultsFile.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 
@@ -29,10 +30,10 @@ bool downloadResults(QWidget *parent, const UpdateSettings &settings, const QStr
 
     // Application-modal: no other action of the program starts while the
     // transfer runs in the local loop below.
-    QProgressDialog dialog(QStringLiteral("Downloading the results…"), QStringLiteral("Cancel"), 0, 0,
-                           parent);
+    QProgressDialog dialog(QCoreApplication::translate("DownloadProgress", "Downloading the results…"),
+                           QCoreApplication::translate("DownloadProgress", "Cancel"), 0, 0, parent);
     dialog.setObjectName(QStringLiteral("downloadProgress"));
-    dialog.setWindowTitle(QStringLiteral(" Update Online"));
+    dialog.setWindowTitle(QCoreApplication::translate("DownloadProgress", " Update Online"));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);

@@ -2,6 +2,7 @@
 
 #include "groups/GroupLines.h"
 #include "groups/OutlookLines.h"
+#include "lang/Language.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -101,7 +102,7 @@ void showFlag(QLabel *label, const QString &team)
     if (picture.isNull())
         return;
     label->setPixmap(picture);
-    label->setAccessibleName(team);
+    label->setAccessibleName(teamName(team));
 }
 
 GroupTablesView::GroupTablesView(QWidget *parent) : QWidget(parent)
@@ -132,7 +133,8 @@ GroupTablesView::GroupTablesView(QWidget *parent) : QWidget(parent)
             team->setCursor(Qt::CrossCursor);
             // A link reached by Tab, opened by Enter or Space; a click leaves no focus mark.
             team->setFocusPolicy(Qt::TabFocus);
-            connect(team, &ClickableLabel::clicked, this, [this, team] { emit teamActivated(team->text()); });
+            connect(team, &ClickableLabel::clicked, this,
+                    [this, index] { emit teamActivated(m_teamNames[index]); });
             m_teams[index] = team;
 
             QLabel *flag = makeLabel(frame, QStringLiteral("teamFlag_%1").arg(index),
@@ -155,7 +157,8 @@ void GroupTablesView::showTables(const Championship &championship)
         for (int i = 0; i < kTeamsPerGroup; ++i) {
             const Standing &standing = championship.groupTables[g][i];
             const int index = kTeamsPerGroup * g + i;
-            m_teams[index]->setText(standing.team);
+            m_teamNames[index] = standing.team;
+            m_teams[index]->setText(teamName(standing.team));
             fitToWidth(m_teams[index], layoutFont("Arial", 8.25), twips(kFlagLefts[g] - kTeamLeft));
             m_standings[index]->setText(standingLine(standing));
             m_standings[index]->setAccessibleName(standingSpoken(standing));
@@ -175,7 +178,7 @@ void GroupTablesView::showOutlooks(const std::array<GroupOutlook, kGroupCount> &
         for (int i = 0; i < kTeamsPerGroup; ++i) {
             const int index = kTeamsPerGroup * g + i;
             for (const TeamOutlook &team : outlooks[g].teams)
-                if (team.team == m_teams[index]->text()) {
+                if (team.team == m_teamNames[index]) {
                     const QString text = teamOutlookText(outlooks[g], team);
                     for (QLabel *label : {static_cast<QLabel *>(m_teams[index]), m_standings[index]}) {
                         label->setToolTip(text);

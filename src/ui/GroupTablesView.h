@@ -39,6 +39,8 @@ private:
     std::array<ClickableLabel *, kGroupCount * kTeamsPerGroup> m_teams{};
     std::array<QLabel *, kGroupCount * kTeamsPerGroup> m_flags{};
     std::array<QLabel *, kGroupCount * kTeamsPerGroup> m_standings{};
+    // The stored names of the teams the labels show, row by row.
+    std::array<QString, kGroupCount * kTeamsPerGroup> m_teamNames{};
 };
 
 // Shows the flag of a team, named for a screen reader; a name without a flag

@@ -66,7 +66,7 @@ MainWindow::MainWindow(Championship &championship, const QString &resultsPath, Q
     m_schedule = new ScheduleView(client);
     connect(m_schedule, &ScheduleView::matchActivated, this, &MainWindow::openResultDialog);
 
-    auto *secondRound = new QPushButton(QStringLiteral("Second Round"), client);
+    auto *secondRound = new QPushButton(tr("Second Round"), client);
     secondRound->setObjectName(QStringLiteral("secondRoundButton"));
     secondRound->setGeometry(twipsRect(kSecondRoundButton.left(), kSecondRoundButton.top(),
                                        kSecondRoundButton.width(), kSecondRoundButton.height()));
@@ -94,10 +94,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::tellResultsCopied(const QString &from)
 {
-    const QString text =
-        QStringLiteral("The results file %1 cannot be written, so Fixturo keeps the results in "
-                       "%2 from now on, starting from a copy of it.")
-            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(m_keeper.path()));
+    const QString text = tr("The results file %1 cannot be written, so Fixturo keeps the results in "
+                            "%2 from now on, starting from a copy of it.")
+                             .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(m_keeper.path()));
     QTimer::singleShot(0, this, [this, text] {
         showMessage(this, QMessageBox::Information, QStringLiteral("Fixturo"), text);
     });
@@ -119,46 +118,43 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, slot);
     };
 
-    QMenu *file = addMenu(QStringLiteral("File"), "fileMenu");
-    addItem(file, QStringLiteral("Manual Order"), "manualOrderAction", &MainWindow::editManualOrder);
-    addItem(file, QStringLiteral("Group Outlook"), "groupOutlookAction", &MainWindow::showOutlookWindow,
+    QMenu *file = addMenu(tr("File"), "fileMenu");
+    addItem(file, tr("Manual Order"), "manualOrderAction", &MainWindow::editManualOrder);
+    addItem(file, tr("Group Outlook"), "groupOutlookAction", &MainWindow::showOutlookWindow,
             QKeySequence(Qt::CTRL | Qt::Key_G));
-    addItem(file, QStringLiteral("Update Online"), "updateOnlineAction", &MainWindow::updateOnline);
+    addItem(file, tr("Update Online"), "updateOnlineAction", &MainWindow::updateOnline);
     file->addSeparator();
-    addItem(file, QStringLiteral("Open Results…"), "openResultsAction", &MainWindow::openResults,
+    addItem(file, tr("Open Results…"), "openResultsAction", &MainWindow::openResults,
             QKeySequence(Qt::CTRL | Qt::Key_O));
-    addItem(file, QStringLiteral("Save Results As…"), "saveResultsAsAction", &MainWindow::saveResultsAs,
+    addItem(file, tr("Save Results As…"), "saveResultsAsAction", &MainWindow::saveResultsAs,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     addItem(
-        file, QStringLiteral("Print…"), "printAction", [this] { printWithPreview(this, m_championship); },
+        file, tr("Print…"), "printAction", [this] { printWithPreview(this, m_championship); },
         QKeySequence(Qt::CTRL | Qt::Key_P));
-    addItem(file, QStringLiteral("Export…"), "exportAction", [this] { exportPageAs(this, m_championship); });
-    addItem(file, QStringLiteral("Export Results as CSV…"), "exportCsvAction",
+    addItem(file, tr("Export…"), "exportAction", [this] { exportPageAs(this, m_championship); });
+    addItem(file, tr("Export Results as CSV…"), "exportCsvAction",
             [this] { exportCsvAs(this, m_championship); });
     file->addSeparator();
-    addItem(file, QStringLiteral("Exit"), "exitAction", &MainWindow::close,
-            QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addItem(file, tr("Exit"), "exitAction", &MainWindow::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *edit = addMenu(QStringLiteral("Edit"), "editMenu");
-    m_undo = m_history->createUndoAction(edit, QStringLiteral("Undo"));
+    QMenu *edit = addMenu(tr("Edit"), "editMenu");
+    m_undo = m_history->createUndoAction(edit, tr("Undo"));
     m_undo->setObjectName(QStringLiteral("undoAction"));
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit->addAction(m_undo);
-    m_redo = m_history->createRedoAction(edit, QStringLiteral("Redo"));
+    m_redo = m_history->createRedoAction(edit, tr("Redo"));
     m_redo->setObjectName(QStringLiteral("redoAction"));
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(m_redo);
     edit->addSeparator();
-    addItem(edit, QStringLiteral("New Championship…"), "newChampionshipAction",
-            &MainWindow::startNewChampionship);
+    addItem(edit, tr("New Championship…"), "newChampionshipAction", &MainWindow::startNewChampionship);
 
     QMenu *help = addMenu(QStringLiteral("?"), "helpMenu");
-    addItem(help, QStringLiteral("About"), "aboutAction", &MainWindow::showAbout);
-    addItem(help, QStringLiteral("Help"), "helpAction", &MainWindow::showHelp);
-    addItem(help, QStringLiteral("User Guide"), "userGuideAction", &MainWindow::showUserGuide,
-            QKeySequence(Qt::Key_F1));
+    addItem(help, tr("About"), "aboutAction", &MainWindow::showAbout);
+    addItem(help, tr("Help"), "helpAction", &MainWindow::showHelp);
+    addItem(help, tr("User Guide"), "userGuideAction", &MainWindow::showUserGuide, QKeySequence(Qt::Key_F1));
 
     // Keys for the menus; the captions stay as they are, without access keys.
     // The menu opens with its first item that can be chosen highlighted, so
@@ -205,7 +201,7 @@ void MainWindow::openResultDialog(int row)
         if (dialog.exec() == QDialog::Accepted)
             m_championship.matches[row].score = dialog.score();
     }
-    recordChange(QStringLiteral("Result of Match #%1").arg(row + 1), before, Source::Edit,
+    recordChange(tr("Result of Match #%1").arg(row + 1), before, Source::Edit,
                  before.championship.matches[row].score != m_championship.matches[row].score);
     m_schedule->focusLine(row);
 }
@@ -229,7 +225,7 @@ void MainWindow::openBracket()
         m_championship.matches[row].score = score;
         // The step holds the bracket as it shows the result: the winners moved on.
         advanceKnockoutWinners(m_championship);
-        recordChange(QStringLiteral("Result of Match #%1").arg(row + 1), before, Source::Edit,
+        recordChange(tr("Result of Match #%1").arg(row + 1), before, Source::Edit,
                      before.championship.matches[row].score != score);
     });
     dialog.exec();
@@ -243,7 +239,7 @@ void MainWindow::editManualOrder()
         if (dialog.exec() == QDialog::Accepted)
             m_championship.manualOrder = dialog.order();
     }
-    recordChange(QStringLiteral("Manual Order"), before, Source::Edit,
+    recordChange(tr("Manual Order"), before, Source::Edit,
                  before.championship.manualOrder != m_championship.manualOrder);
 }
 
@@ -254,25 +250,24 @@ void MainWindow::updateOnline()
     DownloadFailure failure;
     if (downloadResults(this, m_update, m_keeper.path(), &failure)) {
         m_keeper.fileReplaced(); // a file that could not be copied is gone
-        recordChange(QStringLiteral("Online Update"), before, Source::File, true);
-        showMessage(this, QMessageBox::Warning, QStringLiteral(" Download Successful"),
-                    QStringLiteral("Update was made successfully!"));
+        recordChange(tr("Online Update"), before, Source::File, true);
+        showMessage(this, QMessageBox::Warning, tr(" Download Successful"),
+                    tr("Update was made successfully!"));
     } else if (failure.localWrite) {
-        reportFileError(this, QStringLiteral("The results were downloaded but could not be saved to %1."),
+        reportFileError(this, tr("The results were downloaded but could not be saved to %1."),
                         m_keeper.path(), failure.reason);
     } else if (!failure.canceled) {
-        showMessage(this, QMessageBox::Critical, QStringLiteral(" Error"),
-                    QStringLiteral("There was a error making the Update. Make sure that you are online and "
-                                   "try again!"),
+        showMessage(this, QMessageBox::Critical, tr(" Error"),
+                    tr("There was a error making the Update. Make sure that you are online and "
+                       "try again!"),
                     QMessageBox::Ok, failure.reason);
     }
 }
 
 void MainWindow::openResults()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Results"), QFileInfo(m_keeper.path()).path(),
-                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Results"), QFileInfo(m_keeper.path()).path(), tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     // Only a file read whole is taken (tried on a copy); anything else changes nothing.
@@ -280,17 +275,16 @@ void MainWindow::openResults()
     if (const std::optional<QByteArray> bytes = readWholeFile(path, &reason)) {
         reason = notAResultsFile(*bytes);
         if (Championship tried = m_championship; reason.isEmpty() && !loadResultsFile(tried, path))
-            reason = QStringLiteral("It holds something that Fixturo would not write back the same.");
+            reason = tr("It holds something that Fixturo would not write back the same.");
     }
     if (!reason.isEmpty()) {
-        reportFileError(this, QStringLiteral("%1 is not a results file that Fixturo can read whole."), path,
-                        reason);
+        reportFileError(this, tr("%1 is not a results file that Fixturo can read whole."), path, reason);
         return;
     }
     const Snapshot before = m_keeper.snapshot(m_championship);
     const QString pathBefore = m_keeper.path();
     m_keeper.usePath(path);
-    recordChange(QStringLiteral("Open Results"), before, Source::File, true, pathBefore);
+    recordChange(tr("Open Results"), before, Source::File, true, pathBefore);
 }
 
 void MainWindow::saveResultsAs()
@@ -307,8 +301,8 @@ void MainWindow::showAbout()
 void MainWindow::showHelp()
 {
     showMessage(this, QMessageBox::NoIcon, QStringLiteral("Fixturo"),
-                QStringLiteral("Insert the result or update online, if all teams are pair you can choose "
-                               "'Manual Order' from Menu File."));
+                tr("Insert the result or update online, if all teams are pair you can choose "
+                   "'Manual Order' from Menu File."));
 }
 
 void MainWindow::showOutlooks()
@@ -343,15 +337,14 @@ void MainWindow::showUserGuide()
 
 void MainWindow::startNewChampionship()
 {
-    if (showMessage(
-            this, QMessageBox::Question, QStringLiteral("Fixturo"),
-            QStringLiteral("Start a new championship? Every result is cleared and the manual order is "
-                           "switched off. Undo brings them back."),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (showMessage(this, QMessageBox::Question, QStringLiteral("Fixturo"),
+                    tr("Start a new championship? Every result is cleared and the manual order is "
+                       "switched off. Undo brings them back."),
+                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const Snapshot before = m_keeper.snapshot(m_championship);
     m_championship = freshChampionship(m_championship);
-    recordChange(QStringLiteral("New Championship"), before, Source::Edit, true);
+    recordChange(tr("New Championship"), before, Source::Edit, true);
 }
 
 void MainWindow::recordChange(const QString &stepName, const Snapshot &before, Source source, bool isStep,

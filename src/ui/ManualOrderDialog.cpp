@@ -1,5 +1,6 @@
 #include "ui/ManualOrderDialog.h"
 
+#include "lang/Language.h"
 #include "ui/Message.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
@@ -44,8 +45,9 @@ QString placeName(const char *name, int group, int place)
 }
 
 // The caption under the lists: what ticking the switch does, and where the lists start.
-constexpr const char *kCaption =
-    "Ticked, these orders replace the tie-break rules for every group; lists open in the current order.";
+constexpr const char *kCaption = QT_TRANSLATE_NOOP(
+    "fixturo::ManualOrderDialog",
+    "Ticked, these orders replace the tie-break rules for every group; lists open in the current order.");
 
 } // namespace
 
@@ -54,7 +56,7 @@ ManualOrderDialog::ManualOrderDialog(const Championship &championship, QWidget *
 {
     setObjectName(QStringLiteral("manualOrderDialog"));
     useFixedDialogFrame(this);
-    setWindowTitle(QStringLiteral("Manual"));
+    setWindowTitle(tr("Manual"));
     setModal(true);
     setFixedSize(twips(7455), twips(7170));
     // The window's default font: a plain 8 pt sans serif, as the layout's sizes expect.
@@ -69,13 +71,13 @@ ManualOrderDialog::ManualOrderDialog(const Championship &championship, QWidget *
 
 void ManualOrderDialog::buildLayout()
 {
-    m_useManualOrder = new QCheckBox(QStringLiteral("Use Manual Order"), this);
+    m_useManualOrder = new QCheckBox(tr("Use Manual Order"), this);
     m_useManualOrder->setObjectName(QStringLiteral("useManualOrderBox"));
     m_useManualOrder->setGeometry(twipsRect(480, 180, 2955, 255));
 
     for (int g = 0; g < kGroupCount; ++g) {
         const FrameLayout &f = kFrames[g];
-        auto *frame = new QGroupBox(QString::fromLatin1(f.title), this);
+        auto *frame = new QGroupBox(stageName(QString::fromLatin1(f.title)), this);
         frame->setObjectName(groupName("groupFrame", g));
         frame->setGeometry(twipsRect(f.left, f.top, 3075, 2295));
         setColour(frame, QPalette::WindowText, QColor(0, 0, 192));
@@ -102,7 +104,7 @@ void ManualOrderDialog::buildLayout()
     // What the switch does, in one line across the foot of the window, a
     // little smaller where a wider font would not fit it.
     QLabel *caption = makeLabel(this, QStringLiteral("manualOrderCaption"), twipsRect(120, 6780, 7215, 255),
-                                QString::fromLatin1(kCaption), Qt::AlignCenter);
+                                tr(kCaption), Qt::AlignCenter);
     setColour(caption, QPalette::WindowText, Qt::black);
     QFont captionFont = font();
     while (captionFont.pointSizeF() > 6 &&
@@ -110,7 +112,7 @@ void ManualOrderDialog::buildLayout()
         captionFont.setPointSizeF(captionFont.pointSizeF() - 0.25);
     caption->setFont(captionFont);
 
-    m_okButton = new QPushButton(QStringLiteral("Ok"), this);
+    m_okButton = new QPushButton(tr("Ok"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(twipsRect(2880, 5700, 1875, 975));
     m_okButton->setAutoDefault(true); // Return presses it when it has the focus
@@ -129,11 +131,12 @@ void ManualOrderDialog::showOrder(const Championship &championship)
             QComboBox *list = m_lists[g][k];
             list->clear();
             for (const Standing &standing : championship.groupTables[g])
-                list->addItem(standing.team);
+                list->addItem(teamName(standing.team), standing.team);
             // A stored name that is not one of the group's leaves no choice.
             const QString &shown =
                 useStored ? choices[kTeamsPerGroup * g + k] : championship.groupTables[g][k].team;
-            list->setCurrentIndex(list->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive));
+            list->setCurrentIndex(
+                list->findData(shown, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
         }
     }
     m_useManualOrder->setChecked(championship.manualOrder.storedSwitch());
@@ -144,7 +147,7 @@ ManualChoices ManualOrderDialog::choices() const
     ManualChoices choices;
     for (int g = 0; g < kGroupCount; ++g)
         for (int k = 0; k < kTeamsPerGroup; ++k)
-            choices[kTeamsPerGroup * g + k] = m_lists[g][k]->currentText();
+            choices[kTeamsPerGroup * g + k] = m_lists[g][k]->currentData().toString();
     return choices;
 }
 
@@ -161,8 +164,7 @@ void ManualOrderDialog::accept()
 {
     const ManualChoices picked = choices();
     if (!choicesComplete(picked)) {
-        showMessage(this, QMessageBox::NoIcon, QStringLiteral("Fixturo"),
-                    QStringLiteral("Complete all please!"));
+        showMessage(this, QMessageBox::NoIcon, QStringLiteral("Fixturo"), tr("Complete all please!"));
         return;
     }
     m_order.set(m_useManualOrder->isChecked(), picked);

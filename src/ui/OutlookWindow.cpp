@@ -1,6 +1,7 @@
 #include "ui/OutlookWindow.h"
 
 #include "groups/OutlookLines.h"
+#include "lang/Language.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,18 +15,18 @@ namespace fixturo {
 OutlookWindow::OutlookWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("outlookWindow"));
-    setWindowTitle(QStringLiteral("Group Outlook"));
+    setWindowTitle(tr("Group Outlook"));
     auto *grid = new QGridLayout(this);
     for (int g = 0; g < kGroupCount; ++g) {
-        const QString name = QStringLiteral("Group %1").arg(QChar(u'A' + g));
+        const QString name = stageName(QStringLiteral("Group %1").arg(QChar(u'A' + g)));
         auto *box = new QGroupBox(name, this);
         auto *column = new QVBoxLayout(box);
         auto *table = new QTreeWidget(box);
         table->setObjectName(QStringLiteral("outlookTable_%1").arg(g));
-        table->setAccessibleName(name + QStringLiteral(" outlook"));
+        //: A group's outlook table, for a screen reader: "Group A outlook".
+        table->setAccessibleName(tr("%1 outlook").arg(name));
         table->setRootIsDecorated(false);
-        table->setHeaderLabels({QStringLiteral("Team"), QStringLiteral("Can finish"),
-                                QStringLiteral("Status"), QStringLiteral("Next match")});
+        table->setHeaderLabels({tr("Team"), tr("Can finish"), tr("Status"), tr("Next match")});
         table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->setSelectionMode(QAbstractItemView::NoSelection);
         auto *note = new QLabel(box);
@@ -50,11 +51,10 @@ void OutlookWindow::showOutlooks(const std::array<GroupOutlook, kGroupCount> &ou
         table->clear();
         for (const TeamOutlook &team : outlook.teams) {
             const bool nextMatch = !outlook.imposedOrder && team.need != Need::NoMatchLeft;
-            auto *item =
-                new QTreeWidgetItem(table, {team.team, placesText(team),
-                                            outlook.imposedOrder ? QStringLiteral("by the manual order")
-                                                                 : statusText(team.status),
-                                            nextMatch ? needText(team.need) : QString()});
+            auto *item = new QTreeWidgetItem(
+                table, {teamName(team.team), placesText(team),
+                        outlook.imposedOrder ? tr("by the manual order") : statusText(team.status),
+                        nextMatch ? needText(team.need) : QString()});
             for (int column = 0; column < table->columnCount(); ++column)
                 item->setToolTip(column, teamOutlookText(outlook, team));
         }

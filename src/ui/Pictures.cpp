@@ -2,6 +2,8 @@
 
 #include "state/Championship.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -26,9 +28,8 @@ int pixelRatio()
 // Draws an SVG resource into a picture of `size` device-independent pixels:
 // on white when `opaque`, else on a transparent ground. Null when the file is
 // missing or unreadable.
-QImage render(const QString &path, QSize size, int ratio, bool opaque)
+QImage render(QSvgRenderer &renderer, QSize size, int ratio, bool opaque)
 {
-    QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return {};
     QImage image(size * ratio, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
@@ -40,6 +41,11 @@ QImage render(const QString &path, QSize size, int ratio, bool opaque)
     painter.end();
     image.setDevicePixelRatio(ratio);
     return image;
+}
+QImage render(const QString &path, QSize size, int ratio, bool opaque)
+{
+    QSvgRenderer renderer(path);
+    return render(renderer, size, ratio, opaque);
 }
 
 // A picture of `size` device-independent pixels, kept in the pixmap cache: the
@@ -98,7 +104,20 @@ QPixmap stadiumPicture(Stadium stadium)
 
 QPixmap aboutPicture()
 {
-    return picture(QStringLiteral(":/about.svg"), {640, 480}, true);
+    // The line under the name is the one text of the drawing: shown in the
+    // user's language.
+    const QString subtitle = QStringLiteral("7–29 June 2008 · 16 teams · 31 matches");
+    //: The line under the program's name in the About picture.
+    const QString translated =
+        QCoreApplication::translate("fixturo::AboutDialog", "7–29 June 2008 · 16 teams · 31 matches");
+    const QSize size(640, 480);
+    if (translated == subtitle)
+        return picture(QStringLiteral(":/about.svg"), size, true);
+    QFile file(QStringLiteral(":/about.svg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QSvgRenderer renderer(file.readAll().replace(subtitle.toUtf8(), translated.toHtmlEscaped().toUtf8()));
+    return QPixmap::fromImage(render(renderer, size, pixelRatio(), true));
 }
 
 QIcon programIcon()

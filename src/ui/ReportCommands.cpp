@@ -4,6 +4,7 @@
 #include "report/ResultsCsv.h"
 #include "ui/Message.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ void printWithPreview(QWidget *parent, const Championship &championship)
     // The preview draws the page; its print button asks for the printer, then
     // the page is drawn once more, for it (a PDF file written whole).
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(QCoreApplication::translate("ReportCommands", "Print Preview"));
     preview.resize(parent->screen()->availableGeometry().size() * 3 / 4);
     bool printed = false;
     QString error;
@@ -38,21 +39,25 @@ void printWithPreview(QWidget *parent, const Championship &championship)
         return;
     if (printer.outputFileName().isEmpty())
         showMessage(parent, QMessageBox::Critical, QStringLiteral("Fixturo"),
-                    QStringLiteral("The championship could not be printed."), QMessageBox::Ok, error);
+                    QCoreApplication::translate("ReportCommands", "The championship could not be printed."),
+                    QMessageBox::Ok, error);
     else // printed to a PDF file
-        reportFileError(parent, QStringLiteral("The championship could not be printed to %1."),
-                        printer.outputFileName(), error);
+        reportFileError(
+            parent,
+            QCoreApplication::translate("ReportCommands", "The championship could not be printed to %1."),
+            printer.outputFileName(), error);
 }
 
 void exportPageAs(QWidget *parent, const Championship &championship)
 {
-    const QString pdf = QStringLiteral("PDF document (*.pdf)");
-    const QString png = QStringLiteral("PNG picture (*.png)");
-    const QString svg = QStringLiteral("SVG drawing (*.svg)");
+    const QString pdf = QCoreApplication::translate("ReportCommands", "PDF document (*.pdf)");
+    const QString png = QCoreApplication::translate("ReportCommands", "PNG picture (*.png)");
+    const QString svg = QCoreApplication::translate("ReportCommands", "SVG drawing (*.svg)");
     QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Export"), QDir::home().filePath(QStringLiteral("fixturo.pdf")),
-        QStringList{pdf, png, svg}.join(QLatin1String(";;")), &filter);
+    QString path =
+        QFileDialog::getSaveFileName(parent, QCoreApplication::translate("ReportCommands", "Export"),
+                                     QDir::home().filePath(QStringLiteral("fixturo.pdf")),
+                                     QStringList{pdf, png, svg}.join(QLatin1String(";;")), &filter);
     if (path.isEmpty())
         return;
     // A name typed without an extension takes the one of the chosen type.
@@ -62,19 +67,25 @@ void exportPageAs(QWidget *parent, const Championship &championship)
                                 : QStringLiteral(".pdf");
     QString error;
     if (!exportChampionship(championship, path, &error))
-        reportFileError(parent, QStringLiteral("The championship could not be exported to %1."), path, error);
+        reportFileError(
+            parent,
+            QCoreApplication::translate("ReportCommands", "The championship could not be exported to %1."),
+            path, error);
 }
 
 void exportCsvAs(QWidget *parent, const Championship &championship)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export Results as CSV"),
-                                                      QDir::home().filePath(QStringLiteral("results.csv")),
-                                                      QStringLiteral("CSV file (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("ReportCommands", "Export Results as CSV"),
+        QDir::home().filePath(QStringLiteral("results.csv")),
+        QCoreApplication::translate("ReportCommands", "CSV file (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!exportResultsCsv(championship, path, &error))
-        reportFileError(parent, QStringLiteral("The results could not be exported to %1."), path, error);
+        reportFileError(
+            parent, QCoreApplication::translate("ReportCommands", "The results could not be exported to %1."),
+            path, error);
 }
 
 } // namespace fixturo

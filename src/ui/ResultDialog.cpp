@@ -1,6 +1,7 @@
 #include "ui/ResultDialog.h"
 
 #include "knockout/ResultRules.h"
+#include "lang/Language.h"
 #include "ui/Message.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -136,11 +137,11 @@ void ResultDialog::buildLayout()
     m_matchInfo->setWordWrap(true);
     m_penaltiesCaption = makeTextLabel(this, "penaltiesCaption", twipsRect(240, 3375, 1140, 315),
                                        layoutFont("Arial", 9.75, true), QColor(255, 255, 0));
-    m_penaltiesCaption->setText(QStringLiteral("PENALTIES"));
+    m_penaltiesCaption->setText(tr("PENALTIES"));
     m_penaltiesCaption->hide();
     m_drawHelp = makeTextLabel(this, "drawHelpLabel", twipsRect(1515, 3375, 3165, 240),
                                layoutFont("Arial", 6.75, false), QColor(192, 192, 192));
-    m_drawHelp->setText(QStringLiteral("If match ends in penalties, enter draw score first"));
+    m_drawHelp->setText(tr("If match ends in penalties, enter draw score first"));
 
     const QFont teamFont = layoutFont("Arial", 12.75, true);
     m_team1 = makeTextLabel(this, "team1Label", twipsRect(2040, 3750, 2640, 315), teamFont, Qt::black);
@@ -154,7 +155,7 @@ void ResultDialog::buildLayout()
     m_flags[1] = makeLabel(this, QStringLiteral("team2Flag"), twipsRect(4740, 4380, 375, 255), {},
                            Qt::AlignLeft | Qt::AlignTop);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(twipsRect(1320, 5280, 840, 390));
     m_okButton->setDefault(true); // Return in a score box presses it
@@ -216,8 +217,8 @@ void ResultDialog::showMatch(const Championship &championship)
     }
 
     setWindowTitle(matchTitle(championship, m_row));
-    m_team1->setText(match.team1);
-    m_team2->setText(match.team2);
+    m_team1->setText(teamName(match.team1));
+    m_team2->setText(teamName(match.team2));
 
     // Each assignment runs the draw rule, so stored penalties of a match whose
     // goals differ are dropped here.
@@ -229,7 +230,7 @@ void ResultDialog::showMatch(const Championship &championship)
         m_scoreBoxes[i]->setText(*stored[i]);
     }
 
-    m_matchTitle->setText(QStringLiteral("Match #%1").arg(m_row + 1));
+    m_matchTitle->setText(tr("Match #%1").arg(m_row + 1));
     // One line: the label grows to its text rather than wrapping over the info.
     m_matchTitle->resize(std::max(m_matchTitle->width(), m_matchTitle->sizeHint().width()),
                          m_matchTitle->height());
@@ -242,14 +243,13 @@ void ResultDialog::showMatch(const Championship &championship)
         const QPixmap flag = flagPicture(teams[i]);
         if (!flag.isNull()) {
             m_flags[i]->setPixmap(flag);
-            m_flags[i]->setAccessibleName(teams[i]);
+            m_flags[i]->setAccessibleName(teamName(teams[i]));
         }
     }
     // The score boxes say whose goals they hold.
     for (int i = Goals1; i <= Penalties2; ++i)
         m_scoreBoxes[i]->setAccessibleName(
-            (i <= Goals2 ? QStringLiteral("Goals of %1") : QStringLiteral("Penalties of %1"))
-                .arg(teams[i % 2]));
+            (i <= Goals2 ? tr("Goals of %1") : tr("Penalties of %1")).arg(teamName(teams[i % 2])));
 }
 
 void ResultDialog::updatePenaltyBoxes()
@@ -295,9 +295,8 @@ void ResultDialog::accept()
     }
 
     // Refused: the texts stay in the boxes for correction.
-    showMessage(
-        this, QMessageBox::NoIcon, QStringLiteral("Fixturo"),
-        QString::fromLatin1(outcome == OkOutcome::InsertResults ? kMsgInsertResults : kMsgInsertPenalties));
+    showMessage(this, QMessageBox::NoIcon, QStringLiteral("Fixturo"),
+                tr(outcome == OkOutcome::InsertResults ? kMsgInsertResults : kMsgInsertPenalties));
 }
 
 } // namespace fixturo

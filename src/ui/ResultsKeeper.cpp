@@ -14,8 +14,8 @@ namespace fixturo {
 
 ResultsKeeper::ResultsKeeper(QWidget *window, QString path)
     : m_window(window), m_path(std::move(path)), m_askSavePath([](QWidget *owner, const QString &current) {
-          return QFileDialog::getSaveFileName(owner, QStringLiteral("Save the Results As"), current,
-                                              QStringLiteral("Text files (*.txt);;All files (*)"));
+          return QFileDialog::getSaveFileName(owner, tr("Save the Results As"), current,
+                                              tr("Text files (*.txt);;All files (*)"));
       })
 {
 }
@@ -57,9 +57,9 @@ void ResultsKeeper::save(const Championship &championship)
     if (m_saveFailureShown)
         return;
     m_saveFailureShown = true;
-    showMessage(m_window, QMessageBox::Critical, QStringLiteral("Fixturo"),
-                QStringLiteral("The results could not be saved to %1.\n%2")
-                    .arg(QDir::toNativeSeparators(m_path), reason));
+    showMessage(
+        m_window, QMessageBox::Critical, QStringLiteral("Fixturo"),
+        tr("The results could not be saved to %1.\n%2").arg(QDir::toNativeSeparators(m_path), reason));
 }
 
 void ResultsKeeper::restore(const Snapshot &snapshot)
@@ -76,10 +76,9 @@ bool ResultsKeeper::saveAs(const Championship &championship)
         return false;
     QString reason;
     if (!saveResultsFile(championship, path, &reason)) {
-        showMessage(
-            m_window, QMessageBox::Critical, QStringLiteral("Fixturo"),
-            QStringLiteral("The results could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
-            QMessageBox::Ok, reason);
+        showMessage(m_window, QMessageBox::Critical, QStringLiteral("Fixturo"),
+                    tr("The results could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Ok, reason);
         return false;
     }
     if (path == m_refusedPath) // written over by choice
@@ -103,16 +102,16 @@ void ResultsKeeper::keepUnreadableFile()
     QString text;
     const std::optional<QByteArray> held = readWholeFile(m_path, &reason);
     if (held && writeFileAtomically(copy, *held, &reason)) {
-        text = QStringLiteral("The results file %1 could not be read whole. A copy of it as it was is kept "
-                              "in %2.")
+        text = tr("The results file %1 could not be read whole. A copy of it as it was is kept "
+                  "in %2.")
                    .arg(shown, QDir::toNativeSeparators(copy));
     } else {
         // What the file holds is not written over without a copy.
         m_refusedPath = m_path;
-        m_saveRefusal = QStringLiteral("%1 could not be read whole, and no copy of it could be kept: %2")
-                            .arg(shown, reason);
-        text = QStringLiteral("The results file %1 could not be read whole, and no copy of it could be "
-                              "kept, so it will not be written over.")
+        m_saveRefusal =
+            tr("%1 could not be read whole, and no copy of it could be kept: %2").arg(shown, reason);
+        text = tr("The results file %1 could not be read whole, and no copy of it could be "
+                  "kept, so it will not be written over.")
                    .arg(shown);
     }
     // Told once, over the window, when it is shown.
@@ -127,16 +126,16 @@ bool ResultsKeeper::mayQuit(const Championship &championship)
     // Nothing is asked when the file already holds what the window shows.
     while (!trySave(championship, &reason) && !fileHolds(championship)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Fixturo"),
-                        QStringLiteral("The latest results are not saved: they could not be written to "
-                                       "%1.\n%2\n\nTry again, save them to another file, or quit without "
-                                       "saving?")
+                        tr("The latest results are not saved: they could not be written to "
+                           "%1.\n%2\n\nTry again, save them to another file, or quit without "
+                           "saving?")
                             .arg(QDir::toNativeSeparators(m_path), reason),
                         QMessageBox::Retry | QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                         m_window);
         box.setTextFormat(Qt::PlainText);
-        box.button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
-        box.button(QMessageBox::Save)->setText(QStringLiteral("Save As…"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Quit Without Saving"));
+        box.button(QMessageBox::Retry)->setText(tr("Try Again"));
+        box.button(QMessageBox::Save)->setText(tr("Save As…"));
+        box.button(QMessageBox::Discard)->setText(tr("Quit Without Saving"));
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
         switch (showMessage(box)) {

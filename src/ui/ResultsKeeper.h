@@ -2,6 +2,7 @@
 
 #include "ui/EditHistory.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -15,6 +16,8 @@ namespace fixturo {
 // is written over it (or, when no copy can be made, never written over), and
 // at exit the user decides what happens to results that could not be saved.
 class ResultsKeeper {
+    Q_DECLARE_TR_FUNCTIONS(ResultsKeeper)
+
 public:
     // Messages are shown over `window`.
     ResultsKeeper(QWidget *window, QString path);

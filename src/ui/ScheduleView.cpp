@@ -54,7 +54,7 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
 
     QLabel *heading = makeLabel(this, QStringLiteral("scheduleHeading"), pixels(kHeading).translated(-origin),
-                                QStringLiteral("1st ROUND - DAILY MATCH SCHEDULE"));
+                                tr("1st ROUND - DAILY MATCH SCHEDULE"));
     heading->setFont(layoutFont("Arial", 9, true));
     setColour(heading, QPalette::WindowText, kHeadingColour);
     // Font metrics differ a little between platforms: the fixed heading grows

@@ -1,9 +1,11 @@
 #include "ui/UserGuide.h"
 
+#include "lang/Language.h"
 #include "ui/Pictures.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,33 +17,42 @@ namespace fixturo {
 
 const char *const UserGuide::kPage = "qrc:/guide/userguide.html";
 
+QUrl UserGuide::page()
+{
+    // The guide in the user's language where there is one.
+    const QString translated = QStringLiteral(":/guide/userguide_%1.html").arg(currentLanguage());
+    if (QFile::exists(translated))
+        return QUrl(QLatin1String("qrc") + translated);
+    return QUrl(QLatin1String(kPage));
+}
+
 UserGuide::UserGuide(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("userGuide"));
-    setWindowTitle(QStringLiteral("Fixturo User Guide"));
+    setWindowTitle(tr("Fixturo User Guide"));
     setWindowIcon(programIcon());
     resize(680, 600);
 
     m_text = new QTextBrowser(this);
     m_text->setObjectName(QStringLiteral("guideText"));
-    m_text->setAccessibleName(QStringLiteral("User Guide"));
+    m_text->setAccessibleName(tr("User Guide"));
     m_text->setOpenExternalLinks(true);
-    m_text->setSource(QUrl(QLatin1String(kPage)));
+    m_text->setSource(page());
 
     m_findBar = new QWidget(this);
     m_findBar->setObjectName(QStringLiteral("findBar"));
-    auto *findLabel = new QLabel(QStringLiteral("Find:"), m_findBar);
+    auto *findLabel = new QLabel(tr("Find:"), m_findBar);
     m_findBox = new QLineEdit(m_findBar);
     m_findBox->setObjectName(QStringLiteral("findBox"));
-    m_findBox->setAccessibleName(QStringLiteral("Find in the user guide"));
+    m_findBox->setAccessibleName(tr("Find in the user guide"));
     findLabel->setBuddy(m_findBox);
     m_findState = new QLabel(m_findBar);
     m_findState->setObjectName(QStringLiteral("findState"));
-    m_findState->setMinimumWidth(m_findState->fontMetrics().horizontalAdvance(QStringLiteral("Not found ")));
-    auto *next = new QPushButton(QStringLiteral("Find Next"), m_findBar);
-    next->setAccessibleDescription(QStringLiteral("Return in the find box does the same"));
-    auto *close = new QPushButton(QStringLiteral("Close"), m_findBar);
-    close->setAccessibleName(QStringLiteral("Close the find bar"));
+    m_findState->setMinimumWidth(m_findState->fontMetrics().horizontalAdvance(tr("Not found ")));
+    auto *next = new QPushButton(tr("Find Next"), m_findBar);
+    next->setAccessibleDescription(tr("Return in the find box does the same"));
+    auto *close = new QPushButton(tr("Close"), m_findBar);
+    close->setAccessibleName(tr("Close the find bar"));
     auto *bar = new QHBoxLayout(m_findBar);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->addWidget(findLabel);
@@ -58,7 +69,7 @@ UserGuide::UserGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(m_text, 1);
     layout->addWidget(m_findBar);
 
-    auto *find = new QAction(QStringLiteral("Find"), this);
+    auto *find = new QAction(tr("Find"), this);
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &UserGuide::openFindBar);
     addAction(find);
@@ -99,7 +110,7 @@ void UserGuide::findNext()
         m_text->moveCursor(QTextCursor::Start);
         found = m_text->find(wanted);
     }
-    m_findState->setText(found ? QString() : QStringLiteral("Not found"));
+    m_findState->setText(found ? QString() : tr("Not found"));
 }
 
 } // namespace fixturo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
 class QLabel;
@@ -19,8 +20,10 @@ class UserGuide : public QWidget {
 public:
     explicit UserGuide(QWidget *parent = nullptr);
 
-    // Where the guide's page is kept among the program's resources.
+    // Where the guide's page is kept among the program's resources: the
+    // English one, and the one shown (in the user's language where it exists).
     static const char *const kPage;
+    static QUrl page();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
