@@ -50,6 +50,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     palette.setColor(QPalette::Text, Qt::white);
     m_notice->setPalette(palette);
     m_notice->setPlainText(tr(kNotice));
+    fitPlainText(m_notice, m_notice->font());
 
     // Centred on the screen, like the other secondary windows.
     centreOnScreen(this);

@@ -110,6 +110,12 @@ constexpr std::array<DateLayout, 6> kDates{{
     {29, 3915, 5400, "26 June 2008"},
 }};
 
+// The font of the slots and the champion.
+QFont slotFont()
+{
+    return layoutFont("Arial", 8.25, true);
+}
+
 // Where the bracket's lines run: under each slot, from the left edge of its
 // match area to the next round's; a stroke down the next round's edge joins
 // the two slots of a match; a short mark on each quarter-final slot's left edge.
@@ -171,7 +177,7 @@ void BracketDialog::buildLayout()
     // slots, match areas, flags. The lines are painted on the window.
     QLabel *title = makeLabel(this, QStringLiteral("secondRoundTitle"), twipsRect(420, 0, 2340, 465),
                               tr("2nd ROUND"), kTopLeft);
-    title->setFont(layoutFont("Arial", 18, true));
+    fitLabel(title, layoutFont("Arial", 18, true));
     title->setAlignment(Qt::AlignCenter);
     title->setAutoFillBackground(true);
     setColour(title, QPalette::Window, Qt::black);
@@ -197,23 +203,28 @@ void BracketDialog::buildLayout()
     m_exitButton = new QPushButton(tr("Exit"), this);
     m_exitButton->setObjectName(QStringLiteral("exitButton"));
     m_exitButton->setGeometry(twipsRect(8115, 6675, 1065, 390));
+    fitButton(m_exitButton, m_exitButton->font());
     m_exitButton->setAutoDefault(true); // Return presses it when it has the focus
     connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    makeLabel(this, QStringLiteral("finalCaption"), twipsRect(6015, 3450, 690, 240), tr("FINAL"), kTopLeft);
+    QLabel *finalCaption = makeLabel(this, QStringLiteral("finalCaption"), twipsRect(6015, 3450, 690, 240),
+                                     tr("FINAL"), kTopLeft);
+    fitLabel(finalCaption, font());
 
     const QFont dateFont = layoutFont("Arial", 6.75, false);
     for (const DateLayout &d : kDates) {
         QLabel *date = makeLabel(this, numbered("matchDate", d.row + 1), twipsRect(d.left, d.top, 915, 240),
                                  dayDate(QString::fromLatin1(d.text)), kTopLeft);
-        date->setFont(dateFont);
+        fitLabel(date, dateFont);
     }
     // The final's date is a little wider than its column so that the whole
     // date shows in today's fonts; nothing stands to its right before 7440.
-    makeLabel(this, numbered("matchDate", kFinalRow + 1), twipsRect(6015, 3675, 1200, 360),
-              dayDate(QStringLiteral("29 June 2008")), kTopLeft);
+    QLabel *finalDate =
+        makeLabel(this, numbered("matchDate", kFinalRow + 1), twipsRect(6015, 3675, 1200, 360),
+                  dayDate(QStringLiteral("29 June 2008")), kTopLeft);
+    fitLabel(finalDate, font());
 
-    const QFont teamFont = layoutFont("Arial", 8.25, true);
+    const QFont teamFont = slotFont();
     for (std::size_t i = 0; i < kSlotPlaces.size(); ++i) {
         const Place &p = kSlotPlaces[i];
         m_slots[i] = makeLabel(this, numbered("slot", static_cast<int>(i)),
@@ -267,9 +278,11 @@ void BracketDialog::showBracket()
 {
     const QString champion = advanceKnockoutWinners(m_championship);
     m_champion->setText(teamName(champion));
+    fitLabel(m_champion, slotFont());
     for (std::size_t i = 0; i < kBracketSlots.size(); ++i) {
         const BracketSlot &slot = kBracketSlots[i];
         m_slots[i]->setText(slotText(m_championship, slot));
+        fitLabel(m_slots[i], slotFont());
         m_slots[i]->setAccessibleName(sideSpoken(m_championship.matches[slot.row], slot.side));
     }
     for (std::size_t k = 0; k < kMatchAreas.size(); ++k)

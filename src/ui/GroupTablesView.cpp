@@ -58,16 +58,6 @@ QRect framesArea()
     return area;
 }
 
-// A name wider than its place is drawn a little smaller rather than running
-// under the flag beside it.
-void fitToWidth(QLabel *label, const QFont &font, int width)
-{
-    QFont fitted = font;
-    while (fitted.pointSizeF() > 6 && QFontMetricsF(fitted).horizontalAdvance(label->text()) > width)
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-    label->setFont(fitted);
-}
-
 // A frame in the classic etched look whose caption interrupts the top line,
 // drawn in the frame's own font and caption colour.
 class GroupFrame : public QGroupBox {
@@ -159,7 +149,7 @@ void GroupTablesView::showTables(const Championship &championship)
             const int index = kTeamsPerGroup * g + i;
             m_teamNames[index] = standing.team;
             m_teams[index]->setText(teamName(standing.team));
-            fitToWidth(m_teams[index], layoutFont("Arial", 8.25), twips(kFlagLefts[g] - kTeamLeft));
+            fitLabel(m_teams[index], layoutFont("Arial", 8.25));
             m_standings[index]->setText(standingLine(standing));
             m_standings[index]->setAccessibleName(standingSpoken(standing));
         }

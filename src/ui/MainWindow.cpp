@@ -15,6 +15,7 @@
 #include "ui/ScheduleView.h"
 #include "ui/Twips.h"
 #include "ui/UserGuide.h"
+#include "ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -70,6 +71,7 @@ MainWindow::MainWindow(Championship &championship, const QString &resultsPath, Q
     secondRound->setObjectName(QStringLiteral("secondRoundButton"));
     secondRound->setGeometry(twipsRect(kSecondRoundButton.left(), kSecondRoundButton.top(),
                                        kSecondRoundButton.width(), kSecondRoundButton.height()));
+    fitButton(secondRound, secondRound->font());
     secondRound->setCursor(matchCursor());
     secondRound->setAutoDefault(true); // Return presses it when it has the focus
     secondRound->setFocus();

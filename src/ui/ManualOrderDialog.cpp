@@ -74,6 +74,7 @@ void ManualOrderDialog::buildLayout()
     m_useManualOrder = new QCheckBox(tr("Use Manual Order"), this);
     m_useManualOrder->setObjectName(QStringLiteral("useManualOrderBox"));
     m_useManualOrder->setGeometry(twipsRect(480, 180, 2955, 255));
+    fitButton(m_useManualOrder, m_useManualOrder->font());
 
     for (int g = 0; g < kGroupCount; ++g) {
         const FrameLayout &f = kFrames[g];
@@ -106,15 +107,12 @@ void ManualOrderDialog::buildLayout()
     QLabel *caption = makeLabel(this, QStringLiteral("manualOrderCaption"), twipsRect(120, 6780, 7215, 255),
                                 tr(kCaption), Qt::AlignCenter);
     setColour(caption, QPalette::WindowText, Qt::black);
-    QFont captionFont = font();
-    while (captionFont.pointSizeF() > 6 &&
-           QFontMetrics(captionFont).horizontalAdvance(caption->text()) > caption->width())
-        captionFont.setPointSizeF(captionFont.pointSizeF() - 0.25);
-    caption->setFont(captionFont);
+    fitLabel(caption, font());
 
     m_okButton = new QPushButton(tr("Ok"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(twipsRect(2880, 5700, 1875, 975));
+    fitButton(m_okButton, m_okButton->font());
     m_okButton->setAutoDefault(true); // Return presses it when it has the focus
     connect(m_okButton, &QPushButton::clicked, this, &ManualOrderDialog::accept);
 }

@@ -138,10 +138,12 @@ void ResultDialog::buildLayout()
     m_penaltiesCaption = makeTextLabel(this, "penaltiesCaption", twipsRect(240, 3375, 1140, 315),
                                        layoutFont("Arial", 9.75, true), QColor(255, 255, 0));
     m_penaltiesCaption->setText(tr("PENALTIES"));
+    fitLabel(m_penaltiesCaption, m_penaltiesCaption->font());
     m_penaltiesCaption->hide();
     m_drawHelp = makeTextLabel(this, "drawHelpLabel", twipsRect(1515, 3375, 3165, 240),
                                layoutFont("Arial", 6.75, false), QColor(192, 192, 192));
     m_drawHelp->setText(tr("If match ends in penalties, enter draw score first"));
+    fitLabel(m_drawHelp, m_drawHelp->font());
 
     const QFont teamFont = layoutFont("Arial", 12.75, true);
     m_team1 = makeTextLabel(this, "team1Label", twipsRect(2040, 3750, 2640, 315), teamFont, Qt::black);
@@ -158,6 +160,7 @@ void ResultDialog::buildLayout()
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(twipsRect(1320, 5280, 840, 390));
+    fitButton(m_okButton, m_okButton->font());
     m_okButton->setDefault(true); // Return in a score box presses it
     setColour(m_okButton, QPalette::Button, QColor(224, 224, 224));
 
@@ -217,8 +220,10 @@ void ResultDialog::showMatch(const Championship &championship)
     }
 
     setWindowTitle(matchTitle(championship, m_row));
-    m_team1->setText(teamName(match.team1));
-    m_team2->setText(teamName(match.team2));
+    for (auto [label, team] : {std::pair{m_team1, &match.team1}, std::pair{m_team2, &match.team2}}) {
+        label->setText(teamName(*team));
+        fitLabel(label, label->font());
+    }
 
     // Each assignment runs the draw rule, so stored penalties of a match whose
     // goals differ are dropped here.
@@ -231,11 +236,15 @@ void ResultDialog::showMatch(const Championship &championship)
     }
 
     m_matchTitle->setText(tr("Match #%1").arg(m_row + 1));
-    // One line: the label grows to its text rather than wrapping over the info.
-    m_matchTitle->resize(std::max(m_matchTitle->width(), m_matchTitle->sizeHint().width()),
+    // One line: the label grows to its text, up to the window's edge, rather
+    // than wrapping over the info.
+    m_matchTitle->resize(std::min(std::max(m_matchTitle->width(), m_matchTitle->sizeHint().width()),
+                                  width() - m_matchTitle->x()),
                          m_matchTitle->height());
+    fitLabel(m_matchTitle, m_matchTitle->font());
     // buildLayout made the info line an InfoLabel; the stadium's name stays on one line.
     static_cast<InfoLabel *>(m_matchInfo)->setInfo(matchInfo(match), match.stadium);
+    fitLabel(m_matchInfo, m_matchInfo->font());
 
     // A name without a flag leaves the picture as it is.
     const std::array<QString, 2> teams = {match.team1, match.team2};

@@ -58,8 +58,11 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
     heading->setFont(layoutFont("Arial", 9, true));
     setColour(heading, QPalette::WindowText, kHeadingColour);
     // Font metrics differ a little between platforms: the fixed heading grows
-    // to its text rather than losing its last letters.
-    heading->resize(std::max(heading->width(), heading->sizeHint().width()), heading->height());
+    // to its text, up to the panel's edge, rather than losing its last letters.
+    heading->resize(std::min(std::max(heading->width(), heading->sizeHint().width()),
+                             twips(kPanel.right() + 1 - kHeading.left())),
+                    heading->height());
+    fitLabel(heading, heading->font());
 
     for (int row = 0; row < kGroupMatchCount; ++row) {
         const int top = kLineTop + kLineStep * row;
@@ -89,8 +92,10 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
 
 void ScheduleView::showLines(const Championship &championship)
 {
-    for (int row = 0; row < kGroupMatchCount; ++row)
+    for (int row = 0; row < kGroupMatchCount; ++row) {
         m_lines[row]->setText(scheduleLine(championship.matches[row]));
+        fitLabel(m_lines[row], layoutFont("Arial", 6.75));
+    }
 }
 
 void ScheduleView::showFlags(const Championship &championship)

@@ -1,7 +1,13 @@
 #include "ui/Widgets.h"
 
+#include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
+
+#include <functional>
 
 namespace fixturo {
 
@@ -29,6 +35,60 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
     return label;
+}
+
+namespace {
+
+// The widest line of a text.
+qreal widestLine(const QFont &font, const QString &text)
+{
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (const QString &line : text.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// `font`, or the largest smaller one (by quarter points, `smallest` at least)
+// that `fits`.
+QFont fittedFont(QFont font, qreal smallest, const std::function<bool(const QFont &)> &fits)
+{
+    while (font.pointSizeF() - 0.25 >= smallest && !fits(font))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
+} // namespace
+
+void fitLabel(QLabel *label, const QFont &font, qreal smallest)
+{
+    const QRect room = label->contentsRect();
+    const QString text = label->text();
+    label->setFont(fittedFont(font, smallest, [&](const QFont &f) {
+        if (!label->wordWrap())
+            return widestLine(f, text) <= room.width();
+        return QFontMetricsF(f).boundingRect(room, Qt::TextWordWrap | label->alignment(), text).height() <=
+               room.height();
+    }));
+}
+
+void fitButton(QAbstractButton *button, const QFont &font, qreal smallest)
+{
+    const QStyle *style = button->style();
+    int chrome = 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    if (qobject_cast<QCheckBox *>(button))
+        chrome = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+                 style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
+    const QString text = button->text();
+    button->setFont(fittedFont(
+        font, smallest, [&](const QFont &f) { return widestLine(f, text) + chrome <= button->width(); }));
+}
+
+void fitPlainText(QPlainTextEdit *edit, const QFont &font, qreal smallest)
+{
+    const qreal room = edit->contentsRect().width() - 2 * edit->document()->documentMargin();
+    const QString text = edit->toPlainText();
+    edit->setFont(fittedFont(font, smallest, [&](const QFont &f) { return widestLine(f, text) <= room; }));
 }
 
 void centreOnScreen(QWidget *window)

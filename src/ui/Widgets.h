@@ -6,7 +6,9 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
+class QPlainTextEdit;
 class QWidget;
 
 namespace fixturo {
@@ -23,6 +25,16 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // unless told.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {},
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// Texts in places of fixed size (a translation may be longer than the English
+// the layout was drawn for): the widget takes `font`, made smaller a quarter
+// point at a time while its text does not fit, down to `smallest` points. A
+// label's text fits its contents on one line, or in its height when it wraps;
+// a button's text fits beside its margins (and a check box's box).
+void fitLabel(QLabel *label, const QFont &font, qreal smallest = 5);
+void fitButton(QAbstractButton *button, const QFont &font, qreal smallest = 5);
+// A plain text without wrapping: every line fits the width.
+void fitPlainText(QPlainTextEdit *edit, const QFont &font, qreal smallest = 5);
 
 // Moves a window so that its frame is centred on its screen.
 void centreOnScreen(QWidget *window);
