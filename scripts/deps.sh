@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, testing and screenshots need,
 # when any of them is missing. Sourced by run.sh and test.sh.
 fixturo_install_deps() {
-    local packages=(build-essential cmake libgtest-dev qt6-base-dev qt6-svg-dev
+    local packages=(build-essential cmake libgtest-dev qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+                    qt6-translations-l10n
                     fonts-liberation2 xvfb xauth imagemagick python3 poppler-utils "$@")
     local missing=()
     local p

@@ -5,73 +5,73 @@
     <name>ChampionshipPage</name>
     <message>
         <source>16 teams, 31 matches, 7 to 29 June 2008</source>
-        <translation type="unfinished"></translation>
+        <translation>16 Teams, 31 Spiele, 7. bis 29. Juni 2008</translation>
     </message>
     <message>
         <source>1st ROUND - DAILY MATCH SCHEDULE</source>
-        <translation type="unfinished"></translation>
+        <translation>1. RUNDE - SPIELPLAN NACH TAGEN</translation>
     </message>
     <message>
         <source>2nd ROUND</source>
-        <translation type="unfinished"></translation>
+        <translation>2. RUNDE</translation>
     </message>
     <message>
         <source>FINAL, </source>
-        <translation type="unfinished"></translation>
+        <translation>FINALE, </translation>
     </message>
     <message>
         <source>CHAMPION</source>
-        <translation type="unfinished"></translation>
+        <translation>SIEGER</translation>
     </message>
 </context>
 <context>
     <name>City</name>
     <message>
         <source>Basel</source>
-        <translation type="unfinished"></translation>
+        <translation>Basel</translation>
     </message>
     <message>
         <source>Berne</source>
-        <translation type="unfinished"></translation>
+        <translation>Bern</translation>
     </message>
     <message>
         <source>Geneva</source>
-        <translation type="unfinished"></translation>
+        <translation>Genf</translation>
     </message>
     <message>
         <source>Innsbruck</source>
-        <translation type="unfinished"></translation>
+        <translation>Innsbruck</translation>
     </message>
     <message>
         <source>Klagenfurt</source>
-        <translation type="unfinished"></translation>
+        <translation>Klagenfurt</translation>
     </message>
     <message>
         <source>Salzburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Salzburg</translation>
     </message>
     <message>
         <source>Vienna</source>
-        <translation type="unfinished"></translation>
+        <translation>Wien</translation>
     </message>
     <message>
         <source>Zurich</source>
-        <translation type="unfinished"></translation>
+        <translation>Zürich</translation>
     </message>
 </context>
 <context>
     <name>DownloadProgress</name>
     <message>
         <source>Downloading the results…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse werden heruntergeladen…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source> Update Online</source>
-        <translation type="unfinished"></translation>
+        <translation> Online aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -79,31 +79,31 @@
     <message>
         <source>%1: %2, %3 won, %4 drawn, %5 lost, %6 for, %7 against</source>
         <extracomment>What a screen reader says for a row of a group table: team, points, won, drawn, lost, goals for, goals against.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 gewonnen, %4 unentschieden, %5 verloren, %6 erzielt, %7 kassiert</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n goal(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tor</numerusform>
+            <numerusform>%n Tore</numerusform>
         </translation>
     </message>
     <message>
         <source>GROUP %1</source>
         <extracomment>The caption of a group&apos;s table, in capitals.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GRUPPE %1</translation>
     </message>
     <message>
         <source>Pts W D L GF GA</source>
         <extracomment>The titles over a group table&apos;s numbers: points, won, drawn, lost, goals for, goals against. Keep the shape: a title of three letters, three of one letter and two of two letters, one space apart, so that each title stands over its column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pkt S U N T+ T-</translation>
     </message>
 </context>
 <context>
@@ -111,12 +111,12 @@
     <message>
         <source> (%1 on penalties)</source>
         <extracomment>Said after a team&apos;s goals in a knockout match: its penalty goals.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (%1 im Elfmeterschießen)</translation>
     </message>
     <message>
         <source>Match %1: %2, %3</source>
         <extracomment>What a screen reader says for a knockout match: its number and both sides.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -124,169 +124,169 @@
     <message>
         <source>1st</source>
         <extracomment>A place in a group table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <source>no match left</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Spiel mehr</translation>
     </message>
     <message>
         <source>through whatever happens</source>
-        <translation type="unfinished"></translation>
+        <translation>in jedem Fall weiter</translation>
     </message>
     <message>
         <source>a draw is enough</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Unentschieden reicht</translation>
     </message>
     <message>
         <source>needs a win</source>
-        <translation type="unfinished"></translation>
+        <translation>braucht einen Sieg</translation>
     </message>
     <message>
         <source>a win is enough; otherwise it depends on other results</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sieg reicht; sonst hängt es von anderen Ergebnissen ab</translation>
     </message>
     <message>
         <source>needs a win and another result</source>
-        <translation type="unfinished"></translation>
+        <translation>braucht einen Sieg und Schützenhilfe</translation>
     </message>
     <message>
         <source>needs another result</source>
-        <translation type="unfinished"></translation>
+        <translation>braucht Schützenhilfe</translation>
     </message>
     <message>
         <source>out whatever happens</source>
-        <translation type="unfinished"></translation>
+        <translation>in jedem Fall ausgeschieden</translation>
     </message>
     <message>
         <source>through as group winner</source>
-        <translation type="unfinished"></translation>
+        <translation>als Gruppensieger weiter</translation>
     </message>
     <message>
         <source>through to the quarter-finals</source>
-        <translation type="unfinished"></translation>
+        <translation>im Viertelfinale</translation>
     </message>
     <message>
         <source>out</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgeschieden</translation>
     </message>
     <message>
         <source>still open</source>
-        <translation type="unfinished"></translation>
+        <translation>noch offen</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The places a team can still finish in: &quot;1st, 2nd or 3rd&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2 by the manual order.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 nach der manuellen Reihenfolge.</translation>
     </message>
     <message>
         <source>%1: %2; can finish %3.</source>
         <extracomment>A team&apos;s outlook: team, status, places it can finish in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; kann %3 werden.</translation>
     </message>
     <message>
         <source>%1: %2; can finish %3; next match: %4.</source>
         <extracomment>A team&apos;s outlook: team, status, places it can finish in, what it needs from its next match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; kann %3 werden; nächstes Spiel: %4.</translation>
     </message>
     <message>
         <source>The manual order is on: the imposed order decides this group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die manuelle Reihenfolge ist eingeschaltet: Die festgelegte Reihenfolge entscheidet diese Gruppe.</translation>
     </message>
     <message>
         <source>The rules may not separate %1 and %2: File &gt; Manual Order settles such a tie.</source>
         <extracomment>%1 is one team or a list of teams, %2 the last one. &quot;File &gt; Manual Order&quot; names the menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln können %1 und %2 womöglich nicht trennen: Datei &gt; Manuelle Reihenfolge entscheidet einen solchen Gleichstand.</translation>
     </message>
 </context>
 <context>
     <name>PageExport</name>
     <message>
         <source>The championship of June 2008</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Turnier vom Juni 2008</translation>
     </message>
     <message>
         <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The printer did not take the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat die Seite nicht angenommen.</translation>
     </message>
     <message>
         <source>The file name must end in .pdf, .png or .svg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname muss auf .pdf, .png oder .svg enden.</translation>
     </message>
 </context>
 <context>
     <name>ReportCommands</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>The championship could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Turnier konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>The championship could not be printed to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Turnier konnte nicht nach %1 gedruckt werden.</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>The championship could not be exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Turnier konnte nicht nach %1 exportiert werden.</translation>
     </message>
     <message>
         <source>Export Results as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse als CSV exportieren</translation>
     </message>
     <message>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei (*.csv)</translation>
     </message>
     <message>
         <source>The results could not be exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse konnten nicht nach %1 exportiert werden.</translation>
     </message>
 </context>
 <context>
@@ -294,178 +294,182 @@
     <message>
         <source>Match #%1  %2</source>
         <extracomment>The result window&apos;s title: the match number, two spaces, its group or stage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1  %2</translation>
     </message>
 </context>
 <context>
     <name>ResultsFile</name>
     <message>
         <source>Not a results file: its first line holds %1 of the %2 match entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisdatei: Ihre erste Zeile enthält %1 der %2 Spieleinträge.</translation>
     </message>
     <message>
         <source>Not a results file: the score of match %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisdatei: Das Ergebnis von Spiel %1 ist keine Zahl.</translation>
     </message>
 </context>
 <context>
     <name>ResultsKeeper</name>
     <message>
         <source>Save the Results As</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse speichern unter</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The results could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.
+%2</translation>
     </message>
     <message>
         <source>The results could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>The results file %1 could not be read whole. A copy of it as it was is kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisdatei %1 konnte nicht vollständig gelesen werden. Eine unveränderte Kopie davon liegt in %2.</translation>
     </message>
     <message>
         <source>%1 could not be read whole, and no copy of it could be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht vollständig gelesen werden, und es konnte keine Kopie davon angelegt werden: %2</translation>
     </message>
     <message>
         <source>The results file %1 could not be read whole, and no copy of it could be kept, so it will not be written over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisdatei %1 konnte nicht vollständig gelesen werden, und es konnte keine Kopie davon angelegt werden. Sie wird daher nicht überschrieben.</translation>
     </message>
     <message>
         <source>The latest results are not saved: they could not be written to %1.
 %2
 
 Try again, save them to another file, or quit without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten Ergebnisse sind nicht gespeichert: Sie konnten nicht in %1 geschrieben werden.
+%2
+
+Erneut versuchen, in einer anderen Datei speichern oder ohne Speichern beenden?</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Speichern beenden</translation>
     </message>
 </context>
 <context>
     <name>Stage</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>QF</source>
         <extracomment>Short for quarter-final.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VF</translation>
     </message>
     <message>
         <source>SF</source>
         <extracomment>Short for semi-final.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HF</translation>
     </message>
     <message>
         <source>F</source>
         <extracomment>Short for final.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
 </context>
 <context>
     <name>Team</name>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Österreich</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatien</translation>
     </message>
     <message>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tschechien</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechenland</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederlande</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polen</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumänien</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Russland</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanien</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweden</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweiz</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkei</translation>
     </message>
     <message>
         <source>Winner Grp %1</source>
         <extracomment>Quarter-final slot before the group ends: the winner of group %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sieger Gr. %1</translation>
     </message>
     <message>
         <source>Runner-up Grp %1</source>
         <extracomment>Quarter-final slot before the group ends: the runner-up of group %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Gr. %1</translation>
     </message>
     <message>
         <source>Winner #%1</source>
         <extracomment>Knockout slot before match %1 is played: its winner.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sieger #%1</translation>
     </message>
     <message>
         <source>Winner</source>
         <extracomment>The champion&apos;s place before the final is played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sieger</translation>
     </message>
 </context>
 <context>
@@ -473,337 +477,338 @@ Try again, save them to another file, or quit without saving?</source>
     <message>
         <source>Fixturo is freeware, written and given away by the Fixturo team.
 Many thanks to Elena Ruiz for checking every result of the championship.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixturo ist Freeware, geschrieben und kostenlos weitergegeben vom Fixturo-Team.
+Vielen Dank an Elena Ruiz, die jedes Ergebnis des Turniers überprüft hat.</translation>
     </message>
     <message>
         <source>7–29 June 2008 · 16 teams · 31 matches</source>
         <extracomment>The line under the program&apos;s name in the About picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>7.–29. Juni 2008 · 16 Teams · 31 Spiele</translation>
     </message>
 </context>
 <context>
     <name>fixturo::BracketDialog</name>
     <message>
         <source>2nd ROUND</source>
-        <translation type="unfinished"></translation>
+        <translation>2. RUNDE</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>FINAL</source>
-        <translation type="unfinished"></translation>
+        <translation>FINALE</translation>
     </message>
 </context>
 <context>
     <name>fixturo::MainWindow</name>
     <message>
         <source>Second Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Runde</translation>
     </message>
     <message>
         <source>The results file %1 cannot be written, so Fixturo keeps the results in %2 from now on, starting from a copy of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Ergebnisdatei %1 kann nicht geschrieben werden. Fixturo speichert die Ergebnisse deshalb ab jetzt in %2 und beginnt dort mit einer Kopie davon.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Manual Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Reihenfolge</translation>
     </message>
     <message>
         <source>Group Outlook</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenausblick</translation>
     </message>
     <message>
         <source>Update Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online aktualisieren</translation>
     </message>
     <message>
         <source>Open Results…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse öffnen…</translation>
     </message>
     <message>
         <source>Save Results As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse speichern unter…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>Export Results as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse als CSV exportieren…</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>New Championship…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Turnier…</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Fixturo</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Result of Match #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis von Spiel %1</translation>
     </message>
     <message>
         <source>Online Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Aktualisierung</translation>
     </message>
     <message>
         <source> Download Successful</source>
-        <translation type="unfinished"></translation>
+        <translation> Download erfolgreich</translation>
     </message>
     <message>
         <source>Update was made successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktualisierung war erfolgreich.</translation>
     </message>
     <message>
         <source>The results were downloaded but could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse wurden heruntergeladen, konnten aber nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source> Error</source>
-        <translation type="unfinished"></translation>
+        <translation> Fehler</translation>
     </message>
     <message>
         <source>There was a error making the Update. Make sure that you are online and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Aktualisierung ist ein Fehler aufgetreten. Prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Open Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse öffnen</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>It holds something that Fixturo would not write back the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie enthält Daten, die Fixturo nicht unverändert zurückschreiben würde.</translation>
     </message>
     <message>
         <source>%1 is not a results file that Fixturo can read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Ergebnisdatei, die Fixturo vollständig lesen kann.</translation>
     </message>
     <message>
         <source>Insert the result or update online, if all teams are pair you can choose &apos;Manual Order&apos; from Menu File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Ergebnisse ein oder aktualisieren Sie sie online. Lassen sich Mannschaften nach den Regeln nicht trennen, können Sie im Menü „Datei“ die „Manuelle Reihenfolge“ wählen.</translation>
     </message>
     <message>
         <source>Start a new championship? Every result is cleared and the manual order is switched off. Undo brings them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Turnier beginnen? Alle Ergebnisse werden gelöscht und die manuelle Reihenfolge wird ausgeschaltet. „Rückgängig“ holt alles zurück.</translation>
     </message>
     <message>
         <source>New Championship</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Turnier</translation>
     </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>
     <message>
         <source>Ticked, these orders replace the tie-break rules for every group; lists open in the current order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angekreuzt ersetzen diese Reihenfolgen in allen Gruppen die Regeln bei Gleichstand; Listen zeigen die aktuelle Reihenfolge.</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Use Manual Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Reihenfolge nutzen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Complete all please!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte alle Plätze besetzen.</translation>
     </message>
 </context>
 <context>
     <name>fixturo::OutlookWindow</name>
     <message>
         <source>Group Outlook</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenausblick</translation>
     </message>
     <message>
         <source>%1 outlook</source>
         <extracomment>A group&apos;s outlook table, for a screen reader: &quot;Group A outlook&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausblick für %1</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Can finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Plätze</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Spiel</translation>
     </message>
     <message>
         <source>by the manual order</source>
-        <translation type="unfinished"></translation>
+        <translation>nach manueller Reihenfolge</translation>
     </message>
 </context>
 <context>
     <name>fixturo::ResultDialog</name>
     <message>
         <source>Insert the Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte das Ergebnis eingeben</translation>
     </message>
     <message>
         <source>Insert the Results of Penalties</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte das Ergebnis des Elfmeterschießens eingeben</translation>
     </message>
     <message>
         <source>PENALTIES</source>
-        <translation type="unfinished"></translation>
+        <translation>ELFMETER</translation>
     </message>
     <message>
         <source>If match ends in penalties, enter draw score first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Elfmeterschießen zuerst das Remis eintragen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Match #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1</translation>
     </message>
     <message>
         <source>Goals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tore von %1</translation>
     </message>
     <message>
         <source>Penalties of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elfmeter von %1</translation>
     </message>
 </context>
 <context>
     <name>fixturo::ResultsDownload</name>
     <message>
         <source>Not an http address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine HTTP-Adresse: %1</translation>
     </message>
     <message>
         <source>Canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>The file is larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 Byte</translation>
     </message>
     <message>
         <source>No data for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit %1 ms keine Daten</translation>
     </message>
     <message>
         <source>No HTTP answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine HTTP-Antwort</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 von %2 Byte empfangen</translation>
     </message>
     <message>
         <source>HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP-Status %1</translation>
     </message>
 </context>
 <context>
     <name>fixturo::ScheduleView</name>
     <message>
         <source>1st ROUND - DAILY MATCH SCHEDULE</source>
-        <translation type="unfinished"></translation>
+        <translation>1. RUNDE - SPIELPLAN NACH TAGEN</translation>
     </message>
 </context>
 <context>
     <name>fixturo::UserGuide</name>
     <message>
         <source>Fixturo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixturo-Benutzerhandbuch</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>Find in the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Benutzerhandbuch suchen</translation>
     </message>
     <message>
         <source>Not found </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden </translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>Return in the find box does the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Return im Suchfeld bewirkt dasselbe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 </TS>

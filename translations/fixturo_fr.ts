@@ -629,7 +629,7 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>Start a new championship? Every result is cleared and the manual order is switched off. Undo brings them back.</source>
-        <translation>Commencer un nouveau championnat ? Tous les résultats seront effacés et le classement manuel sera désactivé. « Annuler » permet de tout rétablir.</translation>
+        <translation>Commencer un nouveau championnat ? Tous les résultats seront effacés et le classement manuel sera désactivé. Édition &gt; Annuler permet de tout rétablir.</translation>
     </message>
     <message>
         <source>New Championship</source>

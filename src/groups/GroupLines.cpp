@@ -46,7 +46,11 @@ QString columnTitles()
 
 QString groupHeading(int group)
 {
-    return groupCaption(group) + QStringLiteral("      ") + columnTitles();
+    // The titles start in the same column whatever the caption's length, so
+    // that each stands over its numbers.
+    constexpr qsizetype kTitlesColumn = 13;
+    const QString caption = groupCaption(group);
+    return caption + QString(std::max<qsizetype>(1, kTitlesColumn - caption.size()), u' ') + columnTitles();
 }
 
 QString scheduleLine(const Match &m)

@@ -82,7 +82,8 @@ bool install(const QString &language, const QLocale &locale, const QStringList &
     // Qt's own dialogs (file, print, message box buttons); without them those
     // stay in English.
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qt_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(locale, QStringLiteral("qt"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         current.qt = std::move(qt);
         QCoreApplication::installTranslator(current.qt.get());
     }
@@ -108,7 +109,9 @@ QStringList translatedLanguages()
 
 bool useLanguage(const QString &language, const QStringList &folders)
 {
-    return install(language, QLocale(language), folders);
+    // Portuguese as Portugal writes it (a bare "pt" is Brazil's).
+    const QLocale locale(language == QLatin1String("pt") ? QStringLiteral("pt_PT") : language);
+    return install(language, locale, folders);
 }
 
 QString useSystemLanguage(const QStringList &folders)
@@ -195,14 +198,17 @@ QString longDate(const QString &stored)
     return locale->toString(date, QLocale::LongFormat);
 }
 
-QString dayDate(const QString &stored)
+QString dayDate(const QString &stored, bool abbreviated)
 {
     const std::optional<QLocale> locale = displayLocale();
     const QDate date = QLocale::c().toDate(stored, QStringLiteral("d MMMM yyyy"));
     if (!locale || !date.isValid())
         return stored;
     static const QRegularExpression weekday(QStringLiteral("\\s*dddd,?\\s*"));
-    return locale->toString(date, locale->dateFormat(QLocale::LongFormat).remove(weekday).trimmed());
+    QString format = locale->dateFormat(QLocale::LongFormat).remove(weekday).trimmed();
+    if (abbreviated)
+        format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
+    return locale->toString(date, format);
 }
 
 QString timeOfDay(const QString &stored)

@@ -43,8 +43,9 @@ QString cityName(const QString &stored);
 QString stageName(const QString &stored);
 // "Saturday 7 June 2008" as the language writes a date with its weekday.
 QString longDate(const QString &stored);
-// "19 June 2008" as the language writes a date without a weekday.
-QString dayDate(const QString &stored);
+// "19 June 2008" as the language writes a date without a weekday; with
+// `abbreviated`, its month shortened as the language shortens it.
+QString dayDate(const QString &stored, bool abbreviated = false);
 // "20:45" as the language writes a time.
 QString timeOfDay(const QString &stored);
 

@@ -116,6 +116,19 @@ QFont slotFont()
     return layoutFont("Arial", 8.25, true);
 }
 
+// Shows a date ("19 June 2008") in its place: its month written out where it
+// fits in a readable size, else shortened.
+void showDate(QLabel *label, const QString &stored, const QFont &font)
+{
+    constexpr qreal kSmallest = 6;
+    label->setText(dayDate(stored));
+    fitLabel(label, font, kSmallest);
+    if (!textFits(label)) {
+        label->setText(dayDate(stored, true));
+        fitLabel(label, font);
+    }
+}
+
 // Where the bracket's lines run: under each slot, from the left edge of its
 // match area to the next round's; a stroke down the next round's edge joins
 // the two slots of a match; a short mark on each quarter-final slot's left edge.
@@ -214,15 +227,14 @@ void BracketDialog::buildLayout()
     const QFont dateFont = layoutFont("Arial", 6.75, false);
     for (const DateLayout &d : kDates) {
         QLabel *date = makeLabel(this, numbered("matchDate", d.row + 1), twipsRect(d.left, d.top, 915, 240),
-                                 dayDate(QString::fromLatin1(d.text)), kTopLeft);
-        fitLabel(date, dateFont);
+                                 {}, kTopLeft);
+        showDate(date, QString::fromLatin1(d.text), dateFont);
     }
     // The final's date is a little wider than its column so that the whole
     // date shows in today's fonts; nothing stands to its right before 7440.
     QLabel *finalDate =
-        makeLabel(this, numbered("matchDate", kFinalRow + 1), twipsRect(6015, 3675, 1200, 360),
-                  dayDate(QStringLiteral("29 June 2008")), kTopLeft);
-    fitLabel(finalDate, font());
+        makeLabel(this, numbered("matchDate", kFinalRow + 1), twipsRect(6015, 3675, 1200, 360), {}, kTopLeft);
+    showDate(finalDate, QStringLiteral("29 June 2008"), font());
 
     const QFont teamFont = slotFont();
     for (std::size_t i = 0; i < kSlotPlaces.size(); ++i) {

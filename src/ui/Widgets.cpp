@@ -60,16 +60,28 @@ QFont fittedFont(QFont font, qreal smallest, const std::function<bool(const QFon
 
 } // namespace
 
-void fitLabel(QLabel *label, const QFont &font, qreal smallest)
+namespace {
+
+bool fits(const QLabel *label, const QFont &font)
 {
     const QRect room = label->contentsRect();
-    const QString text = label->text();
-    label->setFont(fittedFont(font, smallest, [&](const QFont &f) {
-        if (!label->wordWrap())
-            return widestLine(f, text) <= room.width();
-        return QFontMetricsF(f).boundingRect(room, Qt::TextWordWrap | label->alignment(), text).height() <=
-               room.height();
-    }));
+    if (!label->wordWrap())
+        return widestLine(font, label->text()) <= room.width();
+    return QFontMetricsF(font)
+               .boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text())
+               .height() <= room.height();
+}
+
+} // namespace
+
+void fitLabel(QLabel *label, const QFont &font, qreal smallest)
+{
+    label->setFont(fittedFont(font, smallest, [label](const QFont &f) { return fits(label, f); }));
+}
+
+bool textFits(const QLabel *label)
+{
+    return fits(label, label->font());
 }
 
 void fitButton(QAbstractButton *button, const QFont &font, qreal smallest)

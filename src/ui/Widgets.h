@@ -32,6 +32,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
 // label's text fits its contents on one line, or in its height when it wraps;
 // a button's text fits beside its margins (and a check box's box).
 void fitLabel(QLabel *label, const QFont &font, qreal smallest = 5);
+bool textFits(const QLabel *label);
 void fitButton(QAbstractButton *button, const QFont &font, qreal smallest = 5);
 // A plain text without wrapping: every line fits the width.
 void fitPlainText(QPlainTextEdit *edit, const QFont &font, qreal smallest = 5);
