@@ -7,7 +7,7 @@
 #  3. installs the package with apt-get and, as the unprivileged user
 #     "nobody" under Xvfb, types a result into the installed program: the
 #     results file must land in that user's data folder, and a second run must
-#     read it back (its own save keeps the first result);
+#     read it back (its own save keeps the first result), speaking German;
 #  4. removes the package again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,7 +57,8 @@ contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in usr/bin/fixturo "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
     usr/share/icons/hicolor/scalable/apps/fixturo.svg usr/share/icons/hicolor/256x256/apps/fixturo.png \
     usr/share/icons/hicolor/16x16/apps/fixturo.png usr/share/doc/fixturo/copyright \
-    usr/share/doc/fixturo/changelog.Debian.gz usr/share/man/man1/fixturo.1.gz; do
+    usr/share/doc/fixturo/changelog.Debian.gz usr/share/man/man1/fixturo.1.gz \
+    usr/share/fixturo/translations/fixturo_de.qm usr/share/fixturo/translations/fixturo_el.qm; do
     grep -qx "\./$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -q 'Panayiotis Lipiridis' "$root/usr/share/doc/fixturo/copyright" || fail "no flag licence notice"
@@ -83,10 +84,11 @@ chown nobody "$home" "$work/run"
 chmod 700 "$work/run"
 results="$home/.local/share/fixturo/results.txt"
 # Drives one run: clicks schedule line MATCH, types GOALS1 and GOALS2 into the
-# result dialog, presses OK, and waits until the results file holds EXPECTED.
+# result dialog (its title starts with TITLE and the match number), presses OK,
+# and waits until the results file holds EXPECTED.
 cat >"$work/drive.sh" <<'EOF'
 set -euo pipefail
-match="$1" goals1="$2" goals2="$3" expected="$4" results="$5"
+title="$1" match="$2" goals1="$3" goals2="$4" expected="$5" results="$6"
 fixturo &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
@@ -97,7 +99,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" -eq 836 ] || { echo "unexpected window width $WIDTH" >&2; exit 1; }
 top=$((HEIGHT - 484))
 xdotool mousemove --window "$main" 540 $((top + (840 + 240 * (match - 1)) / 15 + 6)) click 1
-dialog="$(timeout 30 xdotool search --sync --onlyvisible --name "^Match #$match " | head -1)"
+dialog="$(timeout 30 xdotool search --sync --onlyvisible --name "^$title$match " | head -1)"
 xdotool windowfocus "$dialog"
 # Goal boxes at (1440, 3675) and (1440, 4275) twips, 390 square; OK at (1320, 5280).
 xdotool mousemove --window "$dialog" 109 258 click 1 type "$goals1"
@@ -114,13 +116,17 @@ echo "the results file does not start with $expected" >&2
 exit 1
 EOF
 run_as_nobody() {
+    local language="$1"
+    shift
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$work/run" \
+        env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$work/run" LANGUAGE="$language" \
         QT_ENABLE_HIGHDPI_SCALING=0 QT_SCALE_FACTOR=1 QT_QPA_PLATFORM=xcb \
         timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$@" "$results"
 }
-run_as_nobody 1 2 1 "2,1|,|"
-run_as_nobody 2 3 0 "2,1|3,0|"
+# The second run speaks German (its result window is "Spiel 2  Gruppe A"), from
+# the installed translation, and stores the same bytes.
+run_as_nobody en "Match #" 1 2 1 "2,1|,|"
+run_as_nobody de "Spiel " 2 3 0 "2,1|3,0|"
 [ ! -e /usr/bin/results.txt ] || fail "results written beside the installed program"
 echo "results kept in the user's data folder and read back: $(head -c 40 "$results")..."
 

@@ -674,7 +674,7 @@ Mulțumiri speciale Elenei Ruiz pentru verificarea fiecărui rezultat al campion
     </message>
     <message>
         <source>Team</source>
-        <translation>Echipă</translation>
+        <translation>Echipa</translation>
     </message>
     <message>
         <source>Can finish</source>
