@@ -480,7 +480,7 @@ Try again, save them to another file, or quit without saving?</source>
         <source>Fixturo is freeware, written and given away by the Fixturo team.
 Many thanks to Elena Ruiz for checking every result of the championship.</source>
         <translation>Fixturo este un program gratuit, scris și oferit de echipa Fixturo.
-Mulțumiri speciale Elenei Ruiz pentru verificarea fiecărui rezultat al campionatului.</translation>
+Mulțumim mult Elenei Ruiz pentru verificarea fiecărui rezultat al campionatului.</translation>
     </message>
     <message>
         <source>7–29 June 2008 · 16 teams · 31 matches</source>
