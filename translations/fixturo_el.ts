@@ -243,6 +243,36 @@
     </message>
 </context>
 <context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Εμφάνιση λεπτομερειών...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Απόκρυψη λεπτομερειών...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Όχι</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommands</name>
     <message>
         <source>Print Preview</source>
@@ -338,7 +368,7 @@
     </message>
     <message>
         <source>The results file %1 could not be read whole, and no copy of it could be kept, so it will not be written over.</source>
-        <translation>Το αρχείο αποτελεσμάτων %1 δεν ήταν δυνατό να διαβαστεί ολόκληρο ούτε να φυλαχτεί αντίγραφό του, γι' αυτό δεν θα αντικατασταθεί.</translation>
+        <translation>Το αρχείο αποτελεσμάτων %1 δεν ήταν δυνατό να διαβαστεί ολόκληρο ούτε να φυλαχτεί αντίγραφό του, γι&apos; αυτό δεν θα αντικατασταθεί.</translation>
     </message>
     <message>
         <source>The latest results are not saved: they could not be written to %1.
@@ -509,7 +539,7 @@ Many thanks to Elena Ruiz for checking every result of the championship.</source
     </message>
     <message>
         <source>The results file %1 cannot be written, so Fixturo keeps the results in %2 from now on, starting from a copy of it.</source>
-        <translation>Δεν είναι δυνατή η εγγραφή στο αρχείο αποτελεσμάτων %1, γι' αυτό το Fixturo θα κρατά από εδώ και πέρα τα αποτελέσματα στο %2, ξεκινώντας από ένα αντίγραφό του.</translation>
+        <translation>Δεν είναι δυνατή η εγγραφή στο αρχείο αποτελεσμάτων %1, γι&apos; αυτό το Fixturo θα κρατά από εδώ και πέρα τα αποτελέσματα στο %2, ξεκινώντας από ένα αντίγραφό του.</translation>
     </message>
     <message>
         <source>File</source>

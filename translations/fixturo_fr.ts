@@ -79,7 +79,7 @@
     <message>
         <source>%1: %2, %3 won, %4 drawn, %5 lost, %6 for, %7 against</source>
         <extracomment>What a screen reader says for a row of a group table: team, points, won, drawn, lost, goals for, goals against.</extracomment>
-        <translation>%1 : %2, victoires : %3, nuls : %4, défaites : %5, %6 pour, %7 contre</translation>
+        <translation>%1&#xa0;: %2, victoires&#xa0;: %3, nuls&#xa0;: %4, défaites&#xa0;: %5, %6 pour, %7 contre</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s)</source>
@@ -116,7 +116,7 @@
     <message>
         <source>Match %1: %2, %3</source>
         <extracomment>What a screen reader says for a knockout match: its number and both sides.</extracomment>
-        <translation>Match %1 : %2, %3</translation>
+        <translation>Match %1&#xa0;: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>through whatever happens</source>
-        <translation>qualification assurée quoi qu'il arrive</translation>
+        <translation>qualification assurée quoi qu&apos;il arrive</translation>
     </message>
     <message>
         <source>a draw is enough</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>a win is enough; otherwise it depends on other results</source>
-        <translation>une victoire suffit ; sinon, tout dépend des autres résultats</translation>
+        <translation>une victoire suffit&#xa0;; sinon, tout dépend des autres résultats</translation>
     </message>
     <message>
         <source>needs a win and another result</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>needs another result</source>
-        <translation>dépend d'un autre résultat</translation>
+        <translation>dépend d&apos;un autre résultat</translation>
     </message>
     <message>
         <source>out whatever happens</source>
-        <translation>hors course quoi qu'il arrive</translation>
+        <translation>hors course quoi qu&apos;il arrive</translation>
     </message>
     <message>
         <source>through as group winner</source>
@@ -197,26 +197,26 @@
     </message>
     <message>
         <source>%1: %2 by the manual order.</source>
-        <translation>%1 : %2 selon le classement manuel.</translation>
+        <translation>%1&#xa0;: %2 selon le classement manuel.</translation>
     </message>
     <message>
         <source>%1: %2; can finish %3.</source>
         <extracomment>A team&apos;s outlook: team, status, places it can finish in.</extracomment>
-        <translation>%1 : %2 ; places possibles : %3.</translation>
+        <translation>%1&#xa0;: %2&#xa0;; places possibles&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1: %2; can finish %3; next match: %4.</source>
         <extracomment>A team&apos;s outlook: team, status, places it can finish in, what it needs from its next match.</extracomment>
-        <translation>%1 : %2 ; places possibles : %3 ; prochain match : %4.</translation>
+        <translation>%1&#xa0;: %2&#xa0;; places possibles&#xa0;: %3&#xa0;; prochain match&#xa0;: %4.</translation>
     </message>
     <message>
         <source>The manual order is on: the imposed order decides this group.</source>
-        <translation>Le classement manuel est activé : l'ordre imposé fixe le classement de ce groupe.</translation>
+        <translation>Le classement manuel est activé&#xa0;: l&apos;ordre imposé fixe le classement de ce groupe.</translation>
     </message>
     <message>
         <source>The rules may not separate %1 and %2: File &gt; Manual Order settles such a tie.</source>
         <extracomment>%1 is one team or a list of teams, %2 the last one. &quot;File &gt; Manual Order&quot; names the menu item.</extracomment>
-        <translation>Les règles risquent de ne pas départager %1 et %2 : Fichier &gt; Classement manuel tranche une telle égalité.</translation>
+        <translation>Les règles risquent de ne pas départager %1 et %2&#xa0;: Fichier &gt; Classement manuel tranche une telle égalité.</translation>
     </message>
 </context>
 <context>
@@ -231,15 +231,45 @@
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation>Impossible de démarrer l'imprimante.</translation>
+        <translation>Impossible de démarrer l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The printer did not take the page.</source>
-        <translation>L'imprimante n'a pas accepté la page.</translation>
+        <translation>L&apos;imprimante n&apos;a pas accepté la page.</translation>
     </message>
     <message>
         <source>The file name must end in .pdf, .png or .svg.</source>
         <translation>Le nom du fichier doit se terminer par .pdf, .png ou .svg.</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Montrer les détails...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Cacher les détails...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
@@ -250,11 +280,11 @@
     </message>
     <message>
         <source>The championship could not be printed.</source>
-        <translation>Impossible d'imprimer le championnat.</translation>
+        <translation>Impossible d&apos;imprimer le championnat.</translation>
     </message>
     <message>
         <source>The championship could not be printed to %1.</source>
-        <translation>Impossible d'imprimer le championnat dans %1.</translation>
+        <translation>Impossible d&apos;imprimer le championnat dans %1.</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
@@ -274,7 +304,7 @@
     </message>
     <message>
         <source>The championship could not be exported to %1.</source>
-        <translation>Impossible d'exporter le championnat vers %1.</translation>
+        <translation>Impossible d&apos;exporter le championnat vers %1.</translation>
     </message>
     <message>
         <source>Export Results as CSV</source>
@@ -286,7 +316,7 @@
     </message>
     <message>
         <source>The results could not be exported to %1.</source>
-        <translation>Impossible d'exporter les résultats vers %1.</translation>
+        <translation>Impossible d&apos;exporter les résultats vers %1.</translation>
     </message>
 </context>
 <context>
@@ -294,18 +324,18 @@
     <message>
         <source>Match #%1  %2</source>
         <extracomment>The result window&apos;s title: the match number, two spaces, its group or stage.</extracomment>
-        <translation>Match n° %1  %2</translation>
+        <translation>Match n°&#xa0;%1  %2</translation>
     </message>
 </context>
 <context>
     <name>ResultsFile</name>
     <message>
         <source>Not a results file: its first line holds %1 of the %2 match entries.</source>
-        <translation>Ce n'est pas un fichier de résultats : sa première ligne contient %1 des %2 entrées de match.</translation>
+        <translation>Ce n&apos;est pas un fichier de résultats&#xa0;: sa première ligne contient %1 des %2 entrées de match.</translation>
     </message>
     <message>
         <source>Not a results file: the score of match %1 is not a number.</source>
-        <translation>Ce n'est pas un fichier de résultats : le score du match %1 n'est pas un nombre.</translation>
+        <translation>Ce n&apos;est pas un fichier de résultats&#xa0;: le score du match %1 n&apos;est pas un nombre.</translation>
     </message>
 </context>
 <context>
@@ -321,34 +351,34 @@
     <message>
         <source>The results could not be saved to %1.
 %2</source>
-        <translation>Impossible d'enregistrer les résultats dans %1.
+        <translation>Impossible d&apos;enregistrer les résultats dans %1.
 %2</translation>
     </message>
     <message>
         <source>The results could not be saved to %1.</source>
-        <translation>Impossible d'enregistrer les résultats dans %1.</translation>
+        <translation>Impossible d&apos;enregistrer les résultats dans %1.</translation>
     </message>
     <message>
         <source>The results file %1 could not be read whole. A copy of it as it was is kept in %2.</source>
-        <translation>Le fichier de résultats %1 n'a pas pu être lu en entier. Une copie de ce fichier tel qu'il était est conservée dans %2.</translation>
+        <translation>Le fichier de résultats %1 n&apos;a pas pu être lu en entier. Une copie de ce fichier tel qu&apos;il était est conservée dans %2.</translation>
     </message>
     <message>
         <source>%1 could not be read whole, and no copy of it could be kept: %2</source>
-        <translation>%1 n'a pas pu être lu en entier, et aucune copie n'a pu en être conservée : %2</translation>
+        <translation>%1 n&apos;a pas pu être lu en entier, et aucune copie n&apos;a pu en être conservée&#xa0;: %2</translation>
     </message>
     <message>
         <source>The results file %1 could not be read whole, and no copy of it could be kept, so it will not be written over.</source>
-        <translation>Le fichier de résultats %1 n'a pas pu être lu en entier et aucune copie n'a pu en être conservée : il ne sera donc pas écrasé.</translation>
+        <translation>Le fichier de résultats %1 n&apos;a pas pu être lu en entier et aucune copie n&apos;a pu en être conservée&#xa0;: il ne sera donc pas écrasé.</translation>
     </message>
     <message>
         <source>The latest results are not saved: they could not be written to %1.
 %2
 
 Try again, save them to another file, or quit without saving?</source>
-        <translation>Les derniers résultats ne sont pas enregistrés : impossible de les écrire dans %1.
+        <translation>Les derniers résultats ne sont pas enregistrés&#xa0;: impossible de les écrire dans %1.
 %2
 
-Réessayer, les enregistrer dans un autre fichier ou quitter sans enregistrer ?</translation>
+Réessayer, les enregistrer dans un autre fichier ou quitter sans enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Try Again</source>
@@ -477,7 +507,7 @@ Réessayer, les enregistrer dans un autre fichier ou quitter sans enregistrer ?
     <message>
         <source>Fixturo is freeware, written and given away by the Fixturo team.
 Many thanks to Elena Ruiz for checking every result of the championship.</source>
-        <translation>Fixturo est un logiciel gratuit, écrit et offert par l'équipe de Fixturo.
+        <translation>Fixturo est un logiciel gratuit, écrit et offert par l&apos;équipe de Fixturo.
 Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</translation>
     </message>
     <message>
@@ -509,7 +539,7 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>The results file %1 cannot be written, so Fixturo keeps the results in %2 from now on, starting from a copy of it.</source>
-        <translation>Impossible d'écrire dans le fichier de résultats %1 : Fixturo conserve désormais les résultats dans %2, en partant d'une copie de ce fichier.</translation>
+        <translation>Impossible d&apos;écrire dans le fichier de résultats %1&#xa0;: Fixturo conserve désormais les résultats dans %2, en partant d&apos;une copie de ce fichier.</translation>
     </message>
     <message>
         <source>File</source>
@@ -577,11 +607,11 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>User Guide</source>
-        <translation>Guide de l'utilisateur</translation>
+        <translation>Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Result of Match #%1</source>
-        <translation>Résultat du match n° %1</translation>
+        <translation>Résultat du match n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Online Update</source>
@@ -593,11 +623,11 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>Update was made successfully!</source>
-        <translation>La mise à jour a réussi !</translation>
+        <translation>La mise à jour a réussi&#xa0;!</translation>
     </message>
     <message>
         <source>The results were downloaded but could not be saved to %1.</source>
-        <translation>Les résultats ont été téléchargés, mais n'ont pas pu être enregistrés dans %1.</translation>
+        <translation>Les résultats ont été téléchargés, mais n&apos;ont pas pu être enregistrés dans %1.</translation>
     </message>
     <message>
         <source> Error</source>
@@ -617,19 +647,19 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>It holds something that Fixturo would not write back the same.</source>
-        <translation>Il contient des données que Fixturo ne réécrirait pas à l'identique.</translation>
+        <translation>Il contient des données que Fixturo ne réécrirait pas à l&apos;identique.</translation>
     </message>
     <message>
         <source>%1 is not a results file that Fixturo can read whole.</source>
-        <translation>%1 n'est pas un fichier de résultats que Fixturo peut lire en entier.</translation>
+        <translation>%1 n&apos;est pas un fichier de résultats que Fixturo peut lire en entier.</translation>
     </message>
     <message>
         <source>Insert the result or update online, if all teams are pair you can choose &apos;Manual Order&apos; from Menu File.</source>
-        <translation>Saisissez les résultats ou faites la mise à jour en ligne. Si des équipes restent à égalité, vous pouvez choisir « Classement manuel » dans le menu Fichier.</translation>
+        <translation>Saisissez les résultats ou faites la mise à jour en ligne. Si des équipes restent à égalité, vous pouvez choisir «&#xa0;Classement manuel&#xa0;» dans le menu Fichier.</translation>
     </message>
     <message>
         <source>Start a new championship? Every result is cleared and the manual order is switched off. Undo brings them back.</source>
-        <translation>Commencer un nouveau championnat ? Tous les résultats seront effacés et le classement manuel sera désactivé. Édition &gt; Annuler permet de tout rétablir.</translation>
+        <translation>Commencer un nouveau championnat&#xa0;? Tous les résultats seront effacés et le classement manuel sera désactivé. Édition &gt; Annuler permet de tout rétablir.</translation>
     </message>
     <message>
         <source>New Championship</source>
@@ -640,7 +670,7 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     <name>fixturo::ManualOrderDialog</name>
     <message>
         <source>Ticked, these orders replace the tie-break rules for every group; lists open in the current order.</source>
-        <translation>Case cochée, ces classements remplacent les critères de départage dans chaque groupe ; les listes s'ouvrent sur l'ordre actuel.</translation>
+        <translation>Case cochée, ces classements remplacent les critères de départage dans chaque groupe&#xa0;; les listes s&apos;ouvrent sur l&apos;ordre actuel.</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -656,7 +686,7 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>Complete all please!</source>
-        <translation>Veuillez remplir toutes les listes !</translation>
+        <translation>Veuillez remplir toutes les listes&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -707,7 +737,7 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>If match ends in penalties, enter draw score first</source>
-        <translation>Tirs au but : saisir d'abord le score nul</translation>
+        <translation>Tirs au but&#xa0;: saisir d&apos;abord le score nul</translation>
     </message>
     <message>
         <source>OK</source>
@@ -715,22 +745,22 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     </message>
     <message>
         <source>Match #%1</source>
-        <translation>Match n° %1</translation>
+        <translation>Match n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Goals of %1</source>
-        <translation>Buts : %1</translation>
+        <translation>Buts&#xa0;: %1</translation>
     </message>
     <message>
         <source>Penalties of %1</source>
-        <translation>Tirs au but : %1</translation>
+        <translation>Tirs au but&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>fixturo::ResultsDownload</name>
     <message>
         <source>Not an http address: %1</source>
-        <translation>Ce n'est pas une adresse http : %1</translation>
+        <translation>Ce n&apos;est pas une adresse http&#xa0;: %1</translation>
     </message>
     <message>
         <source>Canceled</source>
@@ -768,19 +798,19 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
     <name>fixturo::UserGuide</name>
     <message>
         <source>Fixturo User Guide</source>
-        <translation>Guide de l'utilisateur de Fixturo</translation>
+        <translation>Guide de l&apos;utilisateur de Fixturo</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation>Guide de l'utilisateur</translation>
+        <translation>Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation>Rechercher :</translation>
+        <translation>Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Find in the user guide</source>
-        <translation>Rechercher dans le guide de l'utilisateur</translation>
+        <translation>Rechercher dans le guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Not found </source>

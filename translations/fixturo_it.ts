@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>The manual order is on: the imposed order decides this group.</source>
-        <translation>La classifica manuale è attiva: in questo gruppo decide l'ordine imposto.</translation>
+        <translation>La classifica manuale è attiva: in questo gruppo decide l&apos;ordine imposto.</translation>
     </message>
     <message>
         <source>The rules may not separate %1 and %2: File &gt; Manual Order settles such a tie.</source>
@@ -240,6 +240,36 @@
     <message>
         <source>The file name must end in .pdf, .png or .svg.</source>
         <translation>Il nome del file deve terminare con .pdf, .png o .svg.</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Mostra dettagli...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Nascondi dettagli...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -330,7 +360,7 @@
     </message>
     <message>
         <source>The results file %1 could not be read whole. A copy of it as it was is kept in %2.</source>
-        <translation>Non è stato possibile leggere per intero il file dei risultati %1. Una copia del file com'era è conservata in %2.</translation>
+        <translation>Non è stato possibile leggere per intero il file dei risultati %1. Una copia del file com&apos;era è conservata in %2.</translation>
     </message>
     <message>
         <source>%1 could not be read whole, and no copy of it could be kept: %2</source>
@@ -509,7 +539,7 @@ Un grazie di cuore a Elena Ruiz per aver controllato ogni risultato del campiona
     </message>
     <message>
         <source>The results file %1 cannot be written, so Fixturo keeps the results in %2 from now on, starting from a copy of it.</source>
-        <translation>Non è possibile scrivere il file dei risultati %1: d'ora in poi Fixturo conserva i risultati in %2, partendo da una sua copia.</translation>
+        <translation>Non è possibile scrivere il file dei risultati %1: d&apos;ora in poi Fixturo conserva i risultati in %2, partendo da una sua copia.</translation>
     </message>
     <message>
         <source>File</source>
@@ -605,7 +635,7 @@ Un grazie di cuore a Elena Ruiz per aver controllato ogni risultato del campiona
     </message>
     <message>
         <source>There was a error making the Update. Make sure that you are online and try again!</source>
-        <translation>Si è verificato un errore durante l'aggiornamento. Verifica di essere connesso a Internet e riprova.</translation>
+        <translation>Si è verificato un errore durante l&apos;aggiornamento. Verifica di essere connesso a Internet e riprova.</translation>
     </message>
     <message>
         <source>Open Results</source>
@@ -640,7 +670,7 @@ Un grazie di cuore a Elena Ruiz per aver controllato ogni risultato del campiona
     <name>fixturo::ManualOrderDialog</name>
     <message>
         <source>Ticked, these orders replace the tie-break rules for every group; lists open in the current order.</source>
-        <translation>Se spuntate, queste classifiche sostituiscono i criteri di spareggio in ogni gruppo; gli elenchi si aprono sull'ordine attuale.</translation>
+        <translation>Se spuntate, queste classifiche sostituiscono i criteri di spareggio in ogni gruppo; gli elenchi si aprono sull&apos;ordine attuale.</translation>
     </message>
     <message>
         <source>Manual</source>

@@ -241,6 +241,36 @@
     </message>
 </context>
 <context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Ayrıntıları Göster...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Ayrıntıları Gizle...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Hayır</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommands</name>
     <message>
         <source>Print Preview</source>
@@ -476,7 +506,7 @@ Yeniden denensin mi, başka bir dosyaya mı kaydedilsin, yoksa kaydetmeden mi ç
         <source>Fixturo is freeware, written and given away by the Fixturo team.
 Many thanks to Elena Ruiz for checking every result of the championship.</source>
         <translation>Fixturo, Fixturo ekibinin yazıp ücretsiz dağıttığı bir programdır.
-Şampiyonanın tüm sonuçlarını tek tek kontrol eden Elena Ruiz'e çok teşekkürler.</translation>
+Şampiyonanın tüm sonuçlarını tek tek kontrol eden Elena Ruiz&apos;e çok teşekkürler.</translation>
     </message>
     <message>
         <source>7–29 June 2008 · 16 teams · 31 matches</source>
@@ -615,15 +645,15 @@ Many thanks to Elena Ruiz for checking every result of the championship.</source
     </message>
     <message>
         <source>It holds something that Fixturo would not write back the same.</source>
-        <translation>Dosyada, Fixturo'nun aynı biçimde geri yazamayacağı bir içerik var.</translation>
+        <translation>Dosyada, Fixturo&apos;nun aynı biçimde geri yazamayacağı bir içerik var.</translation>
     </message>
     <message>
         <source>%1 is not a results file that Fixturo can read whole.</source>
-        <translation>%1, Fixturo'nun tümüyle okuyabileceği bir sonuç dosyası değil.</translation>
+        <translation>%1, Fixturo&apos;nun tümüyle okuyabileceği bir sonuç dosyası değil.</translation>
     </message>
     <message>
         <source>Insert the result or update online, if all teams are pair you can choose &apos;Manual Order&apos; from Menu File.</source>
-        <translation>Sonucu girin veya çevrimiçi güncelleyin. Takımlar eşit durumdaysa Dosya menüsünden 'Manuel Sıralama' öğesini seçebilirsiniz.</translation>
+        <translation>Sonucu girin veya çevrimiçi güncelleyin. Takımlar eşit durumdaysa Dosya menüsünden &apos;Manuel Sıralama&apos; öğesini seçebilirsiniz.</translation>
     </message>
     <message>
         <source>Start a new championship? Every result is cleared and the manual order is switched off. Undo brings them back.</source>

@@ -40,6 +40,15 @@ const std::array kCities = {
     QT_TRANSLATE_NOOP("City", "Vienna"),     QT_TRANSLATE_NOOP("City", "Zurich"),
 };
 
+// Qt's own texts on Fixturo's message boxes, translated here too for the
+// languages that Qt's translations lack (Greek, Romanian, Swedish, Portugal's
+// Portuguese); where Qt has them, its own come first.
+[[maybe_unused]] const std::array kQtTexts = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),           QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),         QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QMessageBox", "Show Details..."), QT_TRANSLATE_NOOP("QMessageBox", "Hide Details..."),
+};
+
 // The installed translations, and the locale that writes dates and times
 // while one is installed.
 struct Installed {
