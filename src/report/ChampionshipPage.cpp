@@ -2,6 +2,7 @@
 
 #include "groups/GroupLines.h"
 #include "knockout/Knockout.h"
+#include "lang/Language.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -119,10 +120,16 @@ private:
     std::map<QString, Flag> m_flags;
 };
 
+// Draws a text on one line in its box; a text wider than the box (a long
+// translation) is drawn in a smaller font that fits it.
 void drawLabel(QPainter &painter, const QRectF &box, int flags, const QString &text, const QFont &font,
                const QColor &colour)
 {
-    painter.setFont(font);
+    QFont fitted = font;
+    while (fitted.pixelSize() > 8 &&
+           QFontMetricsF(fitted, painter.device()).horizontalAdvance(text) > box.width())
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    painter.setFont(fitted);
     painter.setPen(colour);
     painter.drawText(box, flags | Qt::TextSingleLine, text);
 }
@@ -173,7 +180,9 @@ void drawGroup(QPainter &painter, FlagDrawings &flags, const QRectF &box, int gr
         const Standing &standing = championship.groupTables[group][i];
         const qreal top = box.top() + kFirstRow + kRowStep * i;
         const QRectF line(box.left() + 24, top, box.width() - 48, kRowHeight);
-        drawLabel(painter, line, Qt::AlignLeft | Qt::AlignVCenter, standing.team, sans(30), Qt::black);
+        // The name stops short of its flag.
+        drawLabel(painter, QRectF(line.left(), top, kStatsLeft - 100, kRowHeight),
+                  Qt::AlignLeft | Qt::AlignVCenter, teamName(standing.team), sans(30), Qt::black);
         flags.draw(painter, standing.team, QPointF(box.left() + kStatsLeft - 76, top + 7), kFlagHeight);
         drawLabel(painter, line.adjusted(kStatsLeft - 24, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                   standingLine(standing), monoFont, Qt::black);
@@ -212,20 +221,20 @@ void drawSchedule(QPainter &painter, FlagDrawings &flags, const QRectF &panel,
         const QFont font = sans(27);
         drawLabel(painter, cell(left + 10, 60), Qt::AlignRight | Qt::AlignVCenter,
                   QStringLiteral("%1").arg(i + 1), sans(22), kHeadingColour);
-        drawLabel(painter, cell(left + 95, 310), Qt::AlignLeft | Qt::AlignVCenter, match.date, sans(25),
-                  Qt::white);
-        drawLabel(painter, cell(scoreCentre - 360, 250), Qt::AlignRight | Qt::AlignVCenter, match.team1, font,
-                  Qt::white);
+        drawLabel(painter, cell(left + 95, 310), Qt::AlignLeft | Qt::AlignVCenter, longDate(match.date),
+                  sans(25), Qt::white);
+        drawLabel(painter, cell(scoreCentre - 360, 250), Qt::AlignRight | Qt::AlignVCenter,
+                  teamName(match.team1), font, Qt::white);
         const qreal flagTop = top + (step - kFlagHeight) / 2;
         const qreal flagWidth = kFlagHeight * flagSize(match.team1).width() / 13.0;
         flags.draw(painter, match.team1, QPointF(scoreCentre - 52 - flagWidth, flagTop), kFlagHeight);
         drawLabel(painter, cell(scoreCentre - 45, 90), Qt::AlignCenter, scheduleScore(match.score),
                   sans(27, true), Qt::white);
         flags.draw(painter, match.team2, QPointF(scoreCentre + 52, flagTop), kFlagHeight);
-        drawLabel(painter, cell(scoreCentre + 110, 250), Qt::AlignLeft | Qt::AlignVCenter, match.team2, font,
-                  Qt::white);
+        drawLabel(painter, cell(scoreCentre + 110, 250), Qt::AlignLeft | Qt::AlignVCenter,
+                  teamName(match.team2), font, Qt::white);
         drawLabel(painter, cell(left + 1130, panel.width() - 1140), Qt::AlignLeft | Qt::AlignVCenter,
-                  match.city.trimmed(), sans(22), kHeadingColour);
+                  cityName(match.city).trimmed(), sans(22), kHeadingColour);
     }
 }
 
@@ -278,7 +287,7 @@ void drawBracket(QPainter &painter, FlagDrawings &flags, const QRectF &area, con
             // The match's date between its two slots.
             const int row = kBracketSlots[0].row + (stage == 0 ? k / 2 : stage == 1 ? 4 + k / 2 : 6);
             const qreal middle = (lineY[stage][k - 1] + y) / 2;
-            QString date = bracket.matches[row].date;
+            QString date = longDate(bracket.matches[row].date);
             if (stage == 2)
                 date = QCoreApplication::translate("ChampionshipPage", "FINAL, ") + date;
             drawLabel(painter, QRectF(x + 60, middle - 30, width - 70, 44), Qt::AlignLeft | Qt::AlignVCenter,
@@ -295,7 +304,7 @@ void drawBracket(QPainter &painter, FlagDrawings &flags, const QRectF &area, con
     drawLabel(painter, QRectF(area.left() + columnWidth * 3 + 8, lineY[3][0] - 110, columnWidth * 0.8, 40),
               Qt::AlignLeft | Qt::AlignBottom, QCoreApplication::translate("ChampionshipPage", "CHAMPION"),
               sans(24, true), kDateGrey);
-    slot(3, 0, champion, champion, sans(38, true), kCaptionBlue);
+    slot(3, 0, champion, teamName(champion), sans(38, true), kCaptionBlue);
 }
 
 } // namespace
