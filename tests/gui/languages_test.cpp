@@ -66,9 +66,9 @@ TEST(Languages, TheSameSessionStoresTheSameBytesInEnglishAndInGerman)
 {
     const QList<QByteArray> english = session(u"en"_s);
     EXPECT_EQ(session(u"de"_s), english);
-    EXPECT_TRUE(english.value(1).endsWith(
-        "|1,Switzerland,Portugal,Turkey,Czech Republic,Austria,Croatia,Germany,Poland,France,Italy,Netherlands,"
-        "Romania,Greece,Russia,Spain,Sweden\r\n"));
+    EXPECT_TRUE(english.value(1).endsWith("|1,Switzerland,Portugal,Turkey,Czech "
+                                          "Republic,Austria,Croatia,Germany,Poland,France,Italy,Netherlands,"
+                                          "Romania,Greece,Russia,Spain,Sweden\r\n"));
 }
 
 struct Caption {
