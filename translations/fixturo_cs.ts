@@ -667,6 +667,14 @@ Srdečné díky Eleně Ruiz za kontrolu všech výsledků šampionátu.</transla
         <source>New Championship</source>
         <translation>Nový šampionát</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Zpět: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Znovu: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -665,6 +665,14 @@ Vielen Dank an Elena Ruiz, die jedes Ergebnis des Turniers überprüft hat.</tra
         <source>New Championship</source>
         <translation>Neues Turnier</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederherstellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

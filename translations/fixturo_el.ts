@@ -665,6 +665,14 @@ Many thanks to Elena Ruiz for checking every result of the championship.</source
         <source>New Championship</source>
         <translation>Νέο πρωτάθλημα</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Αναίρεση: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Επανάληψη: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -665,6 +665,14 @@ Muchas gracias a Elena Ruiz por comprobar todos los resultados del campeonato.</
         <source>New Championship</source>
         <translation>Nuevo campeonato</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

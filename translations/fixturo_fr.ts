@@ -665,6 +665,14 @@ Un grand merci à Elena Ruiz, qui a vérifié chaque résultat du championnat.</
         <source>New Championship</source>
         <translation>Nouveau championnat</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

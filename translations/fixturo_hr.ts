@@ -667,6 +667,14 @@ Velika hvala Eleni Ruiz što je provjerila svaki rezultat prvenstva.</translatio
         <source>New Championship</source>
         <translation>Novo prvenstvo</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Poništi: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ponovi: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -665,6 +665,14 @@ Un grazie di cuore a Elena Ruiz per aver controllato ogni risultato del campiona
         <source>New Championship</source>
         <translation>Nuovo campionato</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

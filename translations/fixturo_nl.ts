@@ -665,6 +665,14 @@ Hartelijk dank aan Elena Ruiz voor het controleren van alle uitslagen van het to
         <source>New Championship</source>
         <translation>Nieuw toernooi</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Opnieuw: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -667,6 +667,14 @@ Serdeczne podziękowania dla Eleny Ruiz za sprawdzenie wszystkich wyników mistr
         <source>New Championship</source>
         <translation>Nowe mistrzostwa</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ponów: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -665,6 +665,14 @@ Muito obrigado a Elena Ruiz por ter verificado todos os resultados do campeonato
         <source>New Championship</source>
         <translation>Novo campeonato</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Anular: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -667,6 +667,14 @@ Mulțumim mult Elenei Ruiz pentru verificarea fiecărui rezultat al campionatulu
         <source>New Championship</source>
         <translation>Campionat nou</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Anulează: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refă: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -667,6 +667,14 @@ Many thanks to Elena Ruiz for checking every result of the championship.</source
         <source>New Championship</source>
         <translation>новый чемпионат</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -665,6 +665,14 @@ Stort tack till Elena Ruiz för att hon har kontrollerat varje resultat i mäste
         <source>New Championship</source>
         <translation>nytt mästerskap</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Ångra %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Gör om %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

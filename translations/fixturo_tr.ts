@@ -663,6 +663,14 @@ Many thanks to Elena Ruiz for checking every result of the championship.</source
         <source>New Championship</source>
         <translation>Yeni Şampiyona</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Geri Al: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Yinele: %1</translation>
+    </message>
 </context>
 <context>
     <name>fixturo::ManualOrderDialog</name>

@@ -150,6 +150,14 @@ void MainWindow::buildMenus()
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(m_redo);
+    // The items name their step as the language puts a command and its object
+    // together ("Undo Result of Match #26", "Rückgängig: Ergebnis von Spiel 26").
+    connect(m_history, &QUndoStack::undoTextChanged, m_undo, [this](const QString &step) {
+        m_undo->setText(step.isEmpty() ? tr("Undo") : tr("Undo %1").arg(step));
+    });
+    connect(m_history, &QUndoStack::redoTextChanged, m_redo, [this](const QString &step) {
+        m_redo->setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
+    });
     edit->addSeparator();
     addItem(edit, tr("New Championship…"), "newChampionshipAction", &MainWindow::startNewChampionship);
 
