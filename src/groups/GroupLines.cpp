@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace fixturo {
 
 QString goalsColumns(const QString &goalsFor, const QString &goalsAgainst)

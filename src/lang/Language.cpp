@@ -18,10 +18,6 @@ namespace fixturo {
 
 namespace {
 
-// The languages of the sixteen teams, English aside, hosts first.
-const std::array kLanguages = {"de", "fr", "it", "es", "pt", "nl", "tr",
-                               "cs", "pl", "hr", "ru", "el", "ro", "sv"};
-
 // The stored names that the display translates.
 const std::array kTeams = {
     QT_TRANSLATE_NOOP("Team", "Austria"),        QT_TRANSLATE_NOOP("Team", "Croatia"),
@@ -75,7 +71,7 @@ void removeTranslations()
 bool install(const QString &language, const QLocale &locale, const QStringList &folders)
 {
     removeTranslations();
-    if (std::find(kLanguages.begin(), kLanguages.end(), language) == kLanguages.end())
+    if (!translatedLanguages().contains(language))
         return false;
     auto own = std::make_unique<QTranslator>();
     const QString file = QStringLiteral("fixturo_%1.qm").arg(language);
@@ -110,10 +106,8 @@ std::optional<QLocale> displayLocale()
 
 QStringList translatedLanguages()
 {
-    QStringList languages;
-    for (const char *language : kLanguages)
-        languages << QString::fromLatin1(language);
-    return languages;
+    // The build's list of the teams' languages, hosts first.
+    return QString::fromLatin1(FIXTURO_LANGUAGES).split(u' ');
 }
 
 bool useLanguage(const QString &language, const QStringList &folders)

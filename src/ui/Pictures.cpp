@@ -1,9 +1,9 @@
 #include "ui/Pictures.h"
 
 #include "state/Championship.h"
+#include "storage/FileIo.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -113,10 +113,10 @@ QPixmap aboutPicture()
     const QSize size(640, 480);
     if (translated == subtitle)
         return picture(QStringLiteral(":/about.svg"), size, true);
-    QFile file(QStringLiteral(":/about.svg"));
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> drawing = readWholeFile(QStringLiteral(":/about.svg"));
+    if (!drawing)
         return {};
-    QSvgRenderer renderer(file.readAll().replace(subtitle.toUtf8(), translated.toHtmlEscaped().toUtf8()));
+    QSvgRenderer renderer(drawing->replace(subtitle.toUtf8(), translated.toHtmlEscaped().toUtf8()));
     return QPixmap::fromImage(render(renderer, size, pixelRatio(), true));
 }
 
