@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("fixturo"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.fixturo"));
     // The system's language when Fixturo speaks it, English otherwise.
-    fixturo::useSystemLanguage(fixturo::translationFolders());
+    fixturo::useFirstLanguage(QLocale::system().uiLanguages(), fixturo::translationFolders());
     fixturo::Championship championship;
     const fixturo::ResultsLocation location = fixturo::resultsLocation();
     fixturo::MainWindow window(championship, location.path);

@@ -58,14 +58,10 @@ Installed &installed()
     return current;
 }
 
+// A translator leaves the application as it is destroyed.
 void removeTranslations()
 {
-    Installed &current = installed();
-    if (current.own)
-        QCoreApplication::removeTranslator(current.own.get());
-    if (current.qt)
-        QCoreApplication::removeTranslator(current.qt.get());
-    current = {};
+    installed() = {};
 }
 
 bool install(const QString &language, const QLocale &locale, const QStringList &folders)
@@ -117,9 +113,9 @@ bool useLanguage(const QString &language, const QStringList &folders)
     return install(language, locale, folders);
 }
 
-QString useSystemLanguage(const QStringList &folders)
+QString useFirstLanguage(const QStringList &uiLanguages, const QStringList &folders)
 {
-    for (const QString &name : QLocale::system().uiLanguages()) {
+    for (const QString &name : uiLanguages) {
         const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
         if (language == QLatin1String("en"))
             break;

@@ -17,11 +17,12 @@ namespace fixturo {
 // excluded.
 QStringList translatedLanguages();
 
-// Installs the translation of the first of the system's user-interface
-// languages that Fixturo has, together with Qt's own for its dialogs, from
-// the folders named (the first that holds it). English (or no translation)
+// Installs the translation of the first of the user-interface languages
+// ("de-CH", "el"...; the system's are QLocale::system().uiLanguages()) that
+// Fixturo has, together with Qt's own for its dialogs, from the folders named
+// (the first that holds it). English, when it comes first, or no translation
 // removes any installed one. Returns the language installed, or "en".
-QString useSystemLanguage(const QStringList &folders);
+QString useFirstLanguage(const QStringList &uiLanguages, const QStringList &folders);
 
 // Installs the translation of one language ("de"), or English for "en" or a
 // language without one. Returns whether a translation was installed.

@@ -152,11 +152,13 @@ void MainWindow::buildMenus()
     edit->addAction(m_redo);
     // The items name their step as the language puts a command and its object
     // together ("Undo Result of Match #26", "Rückgängig: Ergebnis von Spiel 26").
-    connect(m_history, &QUndoStack::undoTextChanged, m_undo, [this](const QString &step) {
-        m_undo->setText(step.isEmpty() ? tr("Undo") : tr("Undo %1").arg(step));
+    // The stack still speaks while the window is taken down: the handlers
+    // touch only their actions.
+    connect(m_history, &QUndoStack::undoTextChanged, m_undo, [undo = m_undo](const QString &step) {
+        undo->setText(step.isEmpty() ? tr("Undo") : tr("Undo %1").arg(step));
     });
-    connect(m_history, &QUndoStack::redoTextChanged, m_redo, [this](const QString &step) {
-        m_redo->setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
+    connect(m_history, &QUndoStack::redoTextChanged, m_redo, [redo = m_redo](const QString &step) {
+        redo->setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
     });
     edit->addSeparator();
     addItem(edit, tr("New Championship…"), "newChampionshipAction", &MainWindow::startNewChampionship);

@@ -26,15 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kFolders{u"" FIXTURO_TRANSLATIONS_DIR ""_s};
-
-// Speaks `language` for the test's life, English after it.
-class Speaking {
-public:
-    explicit Speaking(const QString &language) { useLanguage(language, kFolders); }
-    ~Speaking() { useLanguage(u"en"_s, kFolders); }
-};
-
 // The results file after each step of one session: a result typed in, the
 // manual order switched on, the undo of it, the exit.
 QList<QByteArray> session(const QString &language)
@@ -66,35 +57,45 @@ TEST(Languages, TheSameSessionStoresTheSameBytesInEnglishAndInGerman)
 {
     const QList<QByteArray> english = session(u"en"_s);
     EXPECT_EQ(session(u"de"_s), english);
-    EXPECT_TRUE(english.value(1).endsWith("|1,Switzerland,Portugal,Turkey,Czech "
-                                          "Republic,Austria,Croatia,Germany,Poland,France,Italy,Netherlands,"
-                                          "Romania,Greece,Russia,Spain,Sweden\r\n"));
+    EXPECT_TRUE(english.value(1).contains(",Czech Republic,")) << "the manual order stores English names";
 }
 
+// The system's user-interface languages in its order of preference: the first
+// that Fixturo has is spoken, unless English comes first. Qt's own texts come
+// from Qt's translations where Debian has them ("Look in:" of the file
+// dialog), and from Fixturo's for its message boxes otherwise.
 struct Caption {
-    const char *language;
+    const char *spoken;
+    QStringList uiLanguages;
     const char *fileMenu;
     const char *firstLine;
+    const char *cancelButton;
+    const char *lookIn;
 };
 
 class Captions : public ::testing::TestWithParam<Caption> {};
 
-TEST_P(Captions, AreTheLanguagesOwn)
+TEST_P(Captions, AreTheFirstLanguagesSpoken)
 {
     const Caption &c = GetParam();
-    const Speaking speaking(QString::fromLatin1(c.language));
+    const Speaking english(u"en"_s);
+    ASSERT_EQ(useFirstLanguage(c.uiLanguages, Speaking::folders()), QString::fromLatin1(c.spoken));
     const QTemporaryDir dir;
     Championship championship;
     const MainWindow window(championship, dir.filePath(u"results.txt"_s));
     EXPECT_EQ(namedChild<QMenu>(window, u"fileMenu"_s)->title(), QString::fromUtf8(c.fileMenu));
     EXPECT_EQ(namedChild(window, u"scheduleLine0"_s)->text(), QString::fromUtf8(c.firstLine));
+    const QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(c.cancelButton));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QString::fromUtf8(c.lookIn));
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(GermanAndGreek, Captions, ::testing::Values(
-    Caption{.language = "de", .fileMenu = "Datei", .firstLine = "Samstag, 7. Juni 2008   Schweiz  -  Tschechien"},
-    Caption{.language = "el", .fileMenu = "Αρχείο", .firstLine = "Σάββατο 7 Ιουνίου 2008   Ελβετία  -  Τσεχία"}),
-    [](const auto &c) { return std::string(c.param.language); });
+INSTANTIATE_TEST_SUITE_P(Systems, Captions, ::testing::Values(
+    Caption{.spoken = "de", .uiLanguages = {u"ja-JP"_s, u"de-CH"_s}, .fileMenu = "Datei", .firstLine = "Samstag, 7. Juni 2008   Schweiz  -  Tschechien", .cancelButton = "Abbrechen", .lookIn = "Suchen in:"},
+    Caption{.spoken = "el", .uiLanguages = {u"el"_s}, .fileMenu = "Αρχείο", .firstLine = "Σάββατο 7 Ιουνίου 2008   Ελβετία  -  Τσεχία", .cancelButton = "Άκυρο", .lookIn = "Look in:"},
+    Caption{.spoken = "en", .uiLanguages = {u"en-GB"_s, u"de"_s}, .fileMenu = "File", .firstLine = "Saturday 7 June 2008   Switzerland  -  Czech Republic", .cancelButton = "Cancel", .lookIn = "Look in:"}),
+    [](const auto &c) { return std::string(c.param.spoken); });
 // clang-format on
 
 // Every text of a window that falls short of its place, with its object name.

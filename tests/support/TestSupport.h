@@ -3,9 +3,11 @@
 // What the tests share: the championship read back as names, whole files, and
 // Qt texts in failure messages.
 
+#include "lang/Language.h"
 #include "state/Championship.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -34,6 +36,25 @@ inline void PrintTo(const QByteArray &bytes, std::ostream *os)
 QT_END_NAMESPACE
 
 namespace fixturo::test {
+
+// Speaks `language` for the test's life, English after it: the translations
+// built with the tests, installed in the application (made here for a test
+// that has none).
+class Speaking {
+public:
+    explicit Speaking(const QString &language)
+    {
+        static int argc = 1;
+        static char name[] = "tests";
+        static char *argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
+        installed = useLanguage(language, folders());
+    }
+    ~Speaking() { useLanguage(QStringLiteral("en"), {}); }
+    static QStringList folders() { return {QStringLiteral(FIXTURO_TRANSLATIONS_DIR)}; }
+    bool installed;
+};
 
 // The names of a group's table, top to bottom.
 inline QStringList teamOrder(const Championship &championship, int group)
