@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, DisplayText, ::testing::Values(
     Shown{.name = "cityEnding", .language = "de", .show = cityName, .stored = "Zurich - ", .shown = "Zürich - "},
     Shown{.name = "group", .language = "de", .show = stageName, .stored = "Group C", .shown = "Gruppe C"},
     Shown{.name = "stage", .language = "de", .show = stageName, .stored = "QF", .shown = "VF"},
+    Shown{.name = "semiFinal", .language = "de", .show = stageName, .stored = "SF", .shown = "HF"},
+    Shown{.name = "final", .language = "ru", .show = stageName, .stored = "F", .shown = "Финал"},
     Shown{.name = "dayDate", .language = "de", .show = [](const QString &d) { return dayDate(d); }, .stored = "19 June 2008", .shown = "19. Juni 2008"},
     Shown{.name = "shortMonth", .language = "ru", .show = [](const QString &d) { return dayDate(d, true); }, .stored = "19 June 2008", .shown = "19 июн. 2008 г."},
     Shown{.name = "time", .language = "el", .show = timeOfDay, .stored = "20:45", .shown = "8:45 Μ.Μ."},
