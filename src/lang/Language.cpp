@@ -18,17 +18,7 @@ namespace fixturo {
 
 namespace {
 
-// The stored names that the display translates.
-const std::array kTeams = {
-    QT_TRANSLATE_NOOP("Team", "Austria"),        QT_TRANSLATE_NOOP("Team", "Croatia"),
-    QT_TRANSLATE_NOOP("Team", "Czech Republic"), QT_TRANSLATE_NOOP("Team", "France"),
-    QT_TRANSLATE_NOOP("Team", "Germany"),        QT_TRANSLATE_NOOP("Team", "Greece"),
-    QT_TRANSLATE_NOOP("Team", "Italy"),          QT_TRANSLATE_NOOP("Team", "Netherlands"),
-    QT_TRANSLATE_NOOP("Team", "Poland"),         QT_TRANSLATE_NOOP("Team", "Portugal"),
-    QT_TRANSLATE_NOOP("Team", "Romania"),        QT_TRANSLATE_NOOP("Team", "Russia"),
-    QT_TRANSLATE_NOOP("Team", "Spain"),          QT_TRANSLATE_NOOP("Team", "Sweden"),
-    QT_TRANSLATE_NOOP("Team", "Switzerland"),    QT_TRANSLATE_NOOP("Team", "Turkey"),
-};
+// The host cities, as the fixture list names them.
 const std::array kCities = {
     QT_TRANSLATE_NOOP("City", "Basel"),      QT_TRANSLATE_NOOP("City", "Berne"),
     QT_TRANSLATE_NOOP("City", "Geneva"),     QT_TRANSLATE_NOOP("City", "Innsbruck"),
@@ -140,10 +130,6 @@ QStringList translationFolders()
 
 QString teamName(const QString &stored)
 {
-    for (const char *team : kTeams) {
-        if (stored == QLatin1String(team))
-            return QCoreApplication::translate("Team", team);
-    }
     static const QRegularExpression standIn(QStringLiteral("^(Winner Grp|Runner-up Grp|Winner #) ?(\\w+)$"));
     const QRegularExpressionMatch match = standIn.match(stored);
     if (match.hasMatch()) {
@@ -160,7 +146,8 @@ QString teamName(const QString &stored)
     if (stored == QLatin1String("Winner"))
         //: The champion's place before the final is played.
         return QCoreApplication::translate("Team", "Winner");
-    return stored;
+    // The sixteen teams (marked in the draw); any other name as it is.
+    return QCoreApplication::translate("Team", stored.toUtf8().constData());
 }
 
 QString cityName(const QString &stored)

@@ -51,11 +51,16 @@ constexpr std::array<Fixture, kMatchCount> kFixtures{{
     {"Winner #29", "Winner #30", "Sunday 29 June 2008", "20:45", "Vienna", "F", "Ernst Happel"},
 }};
 
+// The draw; the names are shown in the user's language (context "Team").
 constexpr std::array<std::array<const char *, kTeamsPerGroup>, kGroupCount> kGroupNames{{
-    {"Portugal", "Turkey", "Switzerland", "Czech Republic"},
-    {"Austria", "Croatia", "Germany", "Poland"},
-    {"France", "Italy", "Netherlands", "Romania"},
-    {"Greece", "Russia", "Spain", "Sweden"},
+    {QT_TRANSLATE_NOOP("Team", "Portugal"), QT_TRANSLATE_NOOP("Team", "Turkey"),
+     QT_TRANSLATE_NOOP("Team", "Switzerland"), QT_TRANSLATE_NOOP("Team", "Czech Republic")},
+    {QT_TRANSLATE_NOOP("Team", "Austria"), QT_TRANSLATE_NOOP("Team", "Croatia"),
+     QT_TRANSLATE_NOOP("Team", "Germany"), QT_TRANSLATE_NOOP("Team", "Poland")},
+    {QT_TRANSLATE_NOOP("Team", "France"), QT_TRANSLATE_NOOP("Team", "Italy"),
+     QT_TRANSLATE_NOOP("Team", "Netherlands"), QT_TRANSLATE_NOOP("Team", "Romania")},
+    {QT_TRANSLATE_NOOP("Team", "Greece"), QT_TRANSLATE_NOOP("Team", "Russia"),
+     QT_TRANSLATE_NOOP("Team", "Spain"), QT_TRANSLATE_NOOP("Team", "Sweden")},
 }};
 
 constexpr std::array<std::array<int, 6>, kGroupCount> kGroupRows{{
